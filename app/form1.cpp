@@ -1,0 +1,95 @@
+#include "app/form1.h"
+
+#include <string_view>
+
+namespace velorin {
+namespace {
+
+using Handler = void (Form1::*)();
+struct EventHandler final {
+  std::string_view control;
+  Handler handler;
+};
+
+constexpr EventHandler kClick[] = {
+    {"Command8", &Form1::Command8_Click}, {"Label22", &Form1::Label22_Click},
+    {"Label23", &Form1::Label23_Click},   {"Label27", &Form1::Label27_Click},
+    {"LabelPfad", &Form1::LabelPfad_Click},
+};
+
+constexpr EventHandler kGotFocus[] = {
+    {"Command1", &Form1::Command1_GotFocus},
+};
+
+template <std::size_t N>
+void dispatch(Form1& form, const EventHandler (&table)[N], const Control& control) {
+  if (form.unloaded()) return;
+  for (const EventHandler& entry : table)
+    if (entry.control == control.name()) (form.*entry.handler)();
+}
+
+}  // namespace
+
+Form1::Form1(Platform& platform)
+    : platform_(platform),
+      Command11(window_.control("Command11")),
+      Picture1(window_.control("Picture1")),
+      Command1(window_.control("Command1")),
+      Command10(window_.control("Command10")),
+      Command9(window_.control("Command9")),
+      Frame1(window_.control("Frame1")),
+      Command12(window_.control("Command12")),
+      Picture3(window_.control("Picture3")),
+      LabelWin(window_.control("LabelWin")),
+      Label14(window_.control("Label14")),
+      Label26(window_.control("Label26")),
+      LabelPfad(window_.control("LabelPfad")),
+      Label1(window_.control("Label1")),
+      Label2(window_.control("Label2")),
+      Label5(window_.control("Label5")),
+      Label6(window_.control("Label6")),
+      Label15(window_.control("Label15")),
+      Label16(window_.control("Label16")),
+      Label20(window_.control("Label20")),
+      Frame2(window_.control("Frame2")),
+      Command2(window_.control("Command2")),
+      Command4(window_.control("Command4")),
+      Label3(window_.control("Label3")),
+      Label4(window_.control("Label4")),
+      Label7(window_.control("Label7")),
+      Label8(window_.control("Label8")),
+      Label9(window_.control("Label9")),
+      Label10(window_.control("Label10")),
+      Label17(window_.control("Label17")),
+      Label18(window_.control("Label18")),
+      Label19(window_.control("Label19")),
+      Command8(window_.control("Command8")),
+      Command6(window_.control("Command6")),
+      Command5(window_.control("Command5")),
+      Text6(window_.control("Text6")),
+      Text5(window_.control("Text5")),
+      Command3(window_.control("Command3")),
+      Text4(window_.control("Text4")),
+      Text3(window_.control("Text3")),
+      Text2(window_.control("Text2")),
+      Text1(window_.control("Text1")),
+      Label25(window_.control("Label25")),
+      Label27(window_.control("Label27")),
+      Label23(window_.control("Label23")),
+      Label22(window_.control("Label22")),
+      Label21(window_.control("Label21")),
+      Label13(window_.control("Label13")),
+      Label12(window_.control("Label12")),
+      Label11(window_.control("Label11")),
+      Option1(window_.control("Option1", 0), window_.control("Option1", 1)) {}
+
+void Form1::Click(const Control& control) { dispatch(*this, kClick, control); }
+void Form1::GotFocus(const Control& control) { dispatch(*this, kGotFocus, control); }
+
+void Form1::Unload() {
+  if (unloaded_) return;
+  unloaded_ = true;
+  if (WindowObserver* observer = window_.observer()) observer->unloaded();
+}
+
+}  // namespace velorin

@@ -1,0 +1,77 @@
+#pragma once
+// The one window of the program: its controls by name, and every handler and
+// method. The bodies live with their subsystem (app/, check/, launch/,
+// hover/). Handlers are plain methods; one handler calls another directly.
+// Rendering, and turning native events into calls, is left to a binding.
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "app/window.h"
+#include "platform/platform.h"
+
+namespace velorin {
+
+// Option1(0) and Option1(1): a control array, addressed by index.
+class ControlArray final {
+ public:
+  ControlArray(Control& first, Control& second) : elements_{&first, &second} {}
+  int LBound() const { return 0; }
+  int UBound() const { return static_cast<int>(elements_.size()) - 1; }
+  Control& operator[](int index) const { return *elements_.at(static_cast<std::size_t>(index)); }
+
+ private:
+  std::array<Control*, 2> elements_;
+};
+
+class Form1 final {
+ public:
+  explicit Form1(Platform& platform);
+  Form1(const Form1&) = delete;
+  Form1& operator=(const Form1&) = delete;
+
+  Window& window() { return window_; }
+  const Window& window() const { return window_; }
+  // The native handle a binding sets, passed on as the owner of shell calls.
+  WindowHandle hWnd = 0;
+
+  // Events from a binding, delivered to the control's handler if it has one.
+  // Nothing runs once the window is unloaded.
+  void Click(const Control& control);
+  void GotFocus(const Control& control);
+  // The title bar's close box: unloads without asking.
+  void Unload();
+  bool unloaded() const { return unloaded_; }
+
+  // Start-up and lifecycle.
+  void Form_Load();
+  void Command8_Click();
+
+  // Operating system and folders.
+  void Label23_Click();
+  void Label22_Click();
+  std::u16string GetSpecialFolderPath(std::int32_t& Folder);
+  void LabelPfad_Click();
+  void Label27_Click();
+  std::u16string ZeichenErsetzen(std::u16string& Text, const std::u16string& ZeichenAlt,
+                                 const std::u16string& ZeichenNeu);
+
+  // System test.
+  void Command1_GotFocus();
+
+ private:
+  Platform& platform_;
+  Window window_;
+  bool unloaded_ = false;
+
+ public:
+  Control &Command11, &Picture1, &Command1, &Command10, &Command9, &Frame1, &Command12, &Picture3, &LabelWin,
+      &Label14, &Label26, &LabelPfad, &Label1, &Label2, &Label5, &Label6, &Label15, &Label16, &Label20, &Frame2,
+      &Command2, &Command4, &Label3, &Label4, &Label7, &Label8, &Label9, &Label10, &Label17, &Label18, &Label19,
+      &Command8, &Command6, &Command5, &Text6, &Text5, &Command3, &Text4, &Text3, &Text2, &Text1, &Label25,
+      &Label27, &Label23, &Label22, &Label21, &Label13, &Label12, &Label11;
+  ControlArray Option1;
+};
+
+}  // namespace velorin

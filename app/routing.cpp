@@ -1,0 +1,82 @@
+#include "app/routing.h"
+
+#include <algorithm>
+
+namespace velorin {
+namespace {
+
+bool contains(const Control& c, int x, int y) {
+  const ControlSpec& s = c.spec();
+  return x >= s.left && x < s.left + s.width && y >= s.top && y < s.top + s.height;
+}
+
+Container inner(const Control& frame) { return frame.spec().name == "Frame1" ? Container::Frame1 : Container::Frame2; }
+
+Control* hit(Window& window, Container container, int x, int y) {
+  for (Control* c : stacking_order(window, container)) {
+    if (!c->Visible() || !contains(*c, x, y)) continue;
+    if (c->spec().kind != Kind::Frame) return c;
+    Control* own = hit(window, inner(*c), x - c->spec().left, y - c->spec().top);
+    return own ? own : c;
+  }
+  return nullptr;
+}
+
+bool shown(Window& window, const Control& c) {
+  for (const Control* p = &c; p; p = window.container_of(*p))
+    if (!p->Visible()) return false;
+  return true;
+}
+
+bool takes_focus(const Control& c) {
+  switch (c.spec().kind) {
+    case Kind::CommandButton:
+    case Kind::TextBox:
+    case Kind::PictureBox:
+      return c.spec().tab_stop;
+    case Kind::OptionButton:
+      return c.spec().tab_stop && c.Value();
+    case Kind::Label:
+    case Kind::Frame:
+      return false;
+  }
+  return false;
+}
+
+}  // namespace
+
+std::vector<Control*> stacking_order(Window& window, Container container) {
+  std::vector<Control*> order;
+  for (Control& c : window.controls())
+    if (c.spec().container == container) order.push_back(&c);
+  std::stable_partition(order.begin(), order.end(), [](const Control* c) { return c->spec().kind != Kind::Label; });
+  return order;
+}
+
+Control* control_at(Window& window, int x, int y) { return hit(window, Container::Form1, x, y); }
+
+std::vector<Control*> tab_order(Window& window) {
+  std::vector<Control*> order;
+  for (Control& c : window.controls())
+    if (takes_focus(c) && shown(window, c)) order.push_back(&c);
+  std::sort(order.begin(), order.end(),
+            [](const Control* a, const Control* b) { return a->spec().tab_index < b->spec().tab_index; });
+  return order;
+}
+
+Control* first_focus(Window& window) {
+  const std::vector<Control*> order = tab_order(window);
+  return order.empty() ? nullptr : order.front();
+}
+
+Control* next_focus(Window& window, const Control* current, Direction direction) {
+  const std::vector<Control*> order = tab_order(window);
+  if (order.empty()) return nullptr;
+  const auto at = std::find(order.begin(), order.end(), current);
+  if (at == order.end()) return direction == Direction::Forward ? order.front() : order.back();
+  const std::size_t i = static_cast<std::size_t>(at - order.begin());
+  const std::size_t n = order.size();
+  return order[direction == Direction::Forward ? (i + 1) % n : (i + n - 1) % n];
+}
+
+}  // namespace velorin

@@ -1,0 +1,29 @@
+#pragma once
+// The rules both toolkit bindings share, so that they behave alike: which
+// control a point of the window belongs to, the stacking order they create
+// native controls in, and where the keyboard focus goes.
+
+#include <vector>
+
+#include "app/window.h"
+
+namespace velorin {
+
+// The controls of one container, topmost first: the catalogue's order, with
+// labels beneath every other kind of control.
+std::vector<Control*> stacking_order(Window& window, Container container);
+
+// The control a point of the client area (twips) belongs to: the topmost
+// visible one; a frame only where none of its own visible controls lies.
+// Null for the bare window.
+Control* control_at(Window& window, int x, int y);
+
+// The controls the Tab key visits, in order: ascending tab index; no labels,
+// frames, hidden controls or controls that are no tab stops; of an option
+// group only the selected button.
+std::vector<Control*> tab_order(Window& window);
+Control* first_focus(Window& window);
+enum class Direction { Forward, Backward };
+Control* next_focus(Window& window, const Control* current, Direction direction);
+
+}  // namespace velorin

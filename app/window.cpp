@@ -1,0 +1,114 @@
+#include "app/window.h"
+
+#include <stdexcept>
+
+namespace velorin {
+namespace {
+
+std::string display_name(const ControlSpec& spec) {
+  std::string name(spec.name);
+  if (spec.index >= 0) name += "(" + std::to_string(spec.index) + ")";
+  return name;
+}
+
+}  // namespace
+
+Control::Control(Window& window, const ControlSpec& spec)
+    : window_(window),
+      spec_(spec),
+      name_(display_name(spec)),
+      text_(spec.caption),
+      back_colour_(spec.back),
+      tooltip_(spec.tooltip),
+      value_(spec.initially_selected) {}
+
+void Control::changed(Property property) {
+  if (window_.observer_) window_.observer_->property_changed(this, property);
+}
+
+void Control::set_Caption(std::u16string caption) {
+  if (caption == text_) return;
+  text_ = std::move(caption);
+  changed(Property::Caption);
+}
+
+void Control::set_Text(std::u16string text) {
+  if (text == text_) return;
+  text_ = std::move(text);
+  changed(Property::Text);
+  if (Change) Change();
+}
+
+void Control::set_Visible(bool visible) {
+  if (visible == visible_) return;
+  visible_ = visible;
+  changed(Property::Visible);
+}
+
+void Control::set_BackColor(Colour colour) {
+  if (colour == back_colour_) return;
+  back_colour_ = colour;
+  changed(Property::BackColor);
+}
+
+void Control::set_ToolTipText(std::u16string tooltip) {
+  if (tooltip == tooltip_) return;
+  tooltip_ = std::move(tooltip);
+  changed(Property::ToolTipText);
+}
+
+void Control::set_Value(bool value) {
+  if (value && spec_.kind == Kind::OptionButton) window_.select_option(*this);
+  if (value == value_) return;
+  value_ = value;
+  changed(Property::Value);
+}
+
+void Control::set_SelStart(int position) {
+  if (position == sel_start_) return;
+  sel_start_ = position;
+  changed(Property::SelStart);
+}
+
+Window::Window() : height_(form_spec().frame_top + form_spec().client_height + form_spec().frame_bottom) {
+  for (const ControlSpec& spec : catalogue()) controls_.emplace_back(*this, spec);
+}
+
+Control* Window::find(std::string_view name, int index) {
+  for (Control& c : controls_)
+    if (c.spec().name == name && c.spec().index == index) return &c;
+  return nullptr;
+}
+
+Control& Window::control(std::string_view name, int index) {
+  if (Control* c = find(name, index)) return *c;
+  throw std::out_of_range("no control " + std::string(name));
+}
+
+Control* Window::container_of(const Control& control) {
+  switch (control.spec().container) {
+    case Container::Form1:
+      return nullptr;
+    case Container::Frame1:
+      return find("Frame1");
+    case Container::Frame2:
+      return find("Frame2");
+  }
+  return nullptr;
+}
+
+void Window::set_Height(int twips) {
+  if (twips == height_) return;
+  height_ = twips;
+  if (observer_) observer_->property_changed(nullptr, Property::Height);
+}
+
+int Window::client_height() const { return height_ - form_spec().frame_top - form_spec().frame_bottom; }
+
+void Window::select_option(const Control& selected) {
+  for (Control& c : controls_)
+    if (&c != &selected && c.spec().kind == Kind::OptionButton && c.spec().container == selected.spec().container)
+      c.set_Value(false);
+}
+
+}  // namespace velorin

@@ -1,0 +1,50 @@
+#pragma once
+// The operations the window needs from the system, at the level of the
+// Windows calls they stand for. They report failure as those calls do (a zero
+// return, an HRESULT, an untouched buffer) and are not meant to throw; the
+// handlers treat a throw like any other failed step. Buffers and NUL handling
+// stay with the caller, so every edge case can be produced by a fake.
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace velorin {
+
+// OSVERSIONINFOA, byte for byte.
+struct VersionRecord final {
+  std::uint32_t dwOSVersionInfoSize = 0;
+  std::uint32_t dwMajorVersion = 0;
+  std::uint32_t dwMinorVersion = 0;
+  std::uint32_t dwBuildNumber = 0;
+  std::uint32_t dwPlatformId = 0;
+  char szCSDVersion[128] = {};
+};
+static_assert(sizeof(VersionRecord) == 148);
+
+using WindowHandle = std::uintptr_t;  // the owner window for shell calls, 0 for none
+using ItemIdList = std::uintptr_t;    // the shell's item identifier list, 0 for none
+
+inline constexpr std::size_t kFolderPathBuffer = 512;
+
+class Platform {
+ public:
+  virtual ~Platform() = default;
+
+  // Fills the record; its result is not looked at.
+  virtual std::int32_t GetVersionExA(VersionRecord& record) = 0;
+  // 0 on success, with list set; any other value on failure.
+  virtual std::int32_t SHGetSpecialFolderLocation(WindowHandle owner, std::int32_t folder, ItemIdList& list) = 0;
+  // Nonzero on success, with the NUL-ended path written into buffer.
+  virtual std::int32_t SHGetPathFromIDListA(ItemIdList list, std::span<char, kFolderPathBuffer> buffer) = 0;
+  virtual void free_item_list(ItemIdList list) = 0;
+
+  // The system's ANSI code page, both ways.
+  virtual std::string to_ansi(std::u16string_view text) = 0;
+  virtual std::u16string from_ansi(std::string_view text) = 0;
+  // Lower case as the system maps letters.
+  virtual std::u16string lower_case(std::u16string_view text) = 0;
+};
+
+}  // namespace velorin

@@ -1,0 +1,17 @@
+#pragma once
+// UTF-8 and UTF-16 both ways. Malformed input (a stray byte, a lone
+// surrogate) becomes U+FFFD rather than being dropped or passed on.
+
+#include <string>
+#include <string_view>
+
+namespace velorin {
+
+std::string utf8_from_utf16(std::u16string_view text);
+std::u16string utf16_from_utf8(std::string_view text);
+
+// Code points of a UTF-16 text and back, for per-letter work.
+std::u32string code_points(std::u16string_view text);
+std::u16string utf16_from_code_points(std::u32string_view points);
+
+}  // namespace velorin

@@ -1,0 +1,108 @@
+#pragma once
+// A platform whose every answer the test sets, and which can fail or throw
+// in any operation. Its "ANSI" code page is Latin-1, so that conversions are
+// visible in the results.
+
+#include <stdexcept>
+#include <string>
+
+#include "platform/platform.h"
+
+namespace velorin::testing {
+
+enum class Outcome { Succeed, Fail, Throw };
+
+class FakePlatform final : public Platform {
+ public:
+  // GetVersionExA copies this record (all but its size) when it succeeds.
+  VersionRecord version;
+  Outcome version_outcome = Outcome::Succeed;
+
+  // SHGetSpecialFolderLocation knows folder 38 only; the path call writes
+  // folder_bytes into the buffer as they are (no NUL is added).
+  std::string folder_bytes = std::string("C:\\Programme") + '\0';
+  Outcome location_outcome = Outcome::Succeed;
+  Outcome path_outcome = Outcome::Succeed;
+  int lists_handed_out = 0;
+  int lists_freed = 0;
+  std::size_t path_buffer_size = 0;
+  std::string path_buffer_before;  // what the caller handed in
+  WindowHandle last_owner = 0;
+
+  Outcome conversion_outcome = Outcome::Succeed;
+
+  std::int32_t GetVersionExA(VersionRecord& record) override {
+    if (act(version_outcome)) return 0;
+    const std::uint32_t size = record.dwOSVersionInfoSize;
+    record = version;
+    record.dwOSVersionInfoSize = size;
+    return 1;
+  }
+
+  std::int32_t SHGetSpecialFolderLocation(WindowHandle owner, std::int32_t folder, ItemIdList& list) override {
+    last_owner = owner;
+    if (act(location_outcome) || folder != 38) return static_cast<std::int32_t>(0x80070057);
+    list = 0x3800 + static_cast<ItemIdList>(++lists_handed_out);
+    return 0;
+  }
+
+  std::int32_t SHGetPathFromIDListA(ItemIdList list, std::span<char, kFolderPathBuffer> buffer) override {
+    path_buffer_size = buffer.size();
+    path_buffer_before.assign(buffer.data(), buffer.size());
+    if (list == 0 || act(path_outcome)) return 0;
+    folder_bytes.copy(buffer.data(), std::min(folder_bytes.size(), buffer.size()));
+    return 1;
+  }
+
+  void free_item_list(ItemIdList list) override {
+    if (list != 0) ++lists_freed;
+  }
+
+  std::string to_ansi(std::u16string_view text) override {
+    act_or_throw();
+    std::string out;
+    for (char16_t c : text) out += c < 0x100 ? static_cast<char>(c) : '?';
+    return out;
+  }
+
+  std::u16string from_ansi(std::string_view text) override {
+    act_or_throw();
+    std::u16string out;
+    for (char c : text) out += static_cast<char16_t>(static_cast<unsigned char>(c));
+    return out;
+  }
+
+  std::u16string lower_case(std::u16string_view text) override {
+    std::u16string out(text);
+    for (char16_t& c : out)
+      if ((c >= u'A' && c <= u'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7)) c += 0x20;
+    return out;
+  }
+
+  // Every operation fails, or throws.
+  void break_everything(Outcome outcome) {
+    version_outcome = location_outcome = path_outcome = conversion_outcome = outcome;
+  }
+
+  void set_version(std::uint32_t platform, std::uint32_t major, std::uint32_t minor, std::uint32_t build,
+                   std::string_view service_pack) {
+    version = VersionRecord{};
+    version.dwPlatformId = platform;
+    version.dwMajorVersion = major;
+    version.dwMinorVersion = minor;
+    version.dwBuildNumber = build;
+    service_pack.copy(version.szCSDVersion, std::min(service_pack.size(), sizeof version.szCSDVersion));
+  }
+
+ private:
+  // True when the operation is to report failure; throws when it is to throw.
+  static bool act(Outcome outcome) {
+    if (outcome == Outcome::Throw) throw std::runtime_error("platform failure");
+    return outcome == Outcome::Fail;
+  }
+  void act_or_throw() const {
+    if (conversion_outcome != Outcome::Succeed) throw std::runtime_error("conversion failure");
+  }
+};
+
+}  // namespace velorin::testing
