@@ -1,0 +1,108 @@
+// Applies one change of the model to its widget. Signals stay blocked while
+// a widget is written, so that only the user's own edits reach the core.
+
+#include <QAbstractButton>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalBlocker>
+
+#include "platform/qt/convert.h"
+#include "platform/qt/main_window.h"
+
+namespace velorin::qt {
+namespace {
+
+QString css(QColor c) { return c.name(QColor::HexRgb); }
+
+// Graphical buttons show their own colour; the standard ones keep the
+// style's ordinary look in ButtonFace.
+QString button_style(const ControlSpec& s, QColor back) {
+  const QString border = s.look == Look::Flat ? QStringLiteral("1px solid black")
+                                              : QStringLiteral("2px outset %1").arg(css(back));
+  return QStringLiteral(
+             "QPushButton { background-color: %1; color: black; border: %2; }"
+             "QPushButton:pressed { border-style: inset; }"
+             "QPushButton:focus { border: 2px dotted black; }")
+      .arg(css(back), border);
+}
+
+void set_text(QWidget* w, const QString& text) {
+  if (auto* label = qobject_cast<QLabel*>(w)) {
+    if (label->pixmap().isNull()) label->setText(text);
+  } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+    button->setText(text);
+  } else if (auto* box = qobject_cast<QGroupBox*>(w)) {
+    box->setTitle(text);
+  } else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+    if (edit->text() != text) edit->setText(text);
+  }
+}
+
+}  // namespace
+
+void MainWindow::apply_colours(const Control& control, QWidget* w) {
+  const ControlSpec& s = control.spec();
+  QPalette p = w->palette();
+  const QColor back = qcolor(control.BackColor(), p);
+  const QColor fore = qcolor(s.fore, p);
+  if (s.kind == Kind::CommandButton) {
+    p.setColor(QPalette::Button, back);
+    p.setColor(QPalette::ButtonText, fore);
+    w->setPalette(p);
+    if (s.style == ButtonStyle::Graphical) w->setStyleSheet(button_style(s, back));
+    return;
+  }
+  const bool opaque = s.back_style == BackStyle::Opaque;
+  p.setColor(QPalette::Window, back);
+  p.setColor(QPalette::Base, back);
+  p.setColor(QPalette::WindowText, fore);
+  p.setColor(QPalette::Text, fore);
+  p.setColor(QPalette::ButtonText, fore);
+  w->setPalette(p);
+  w->setAutoFillBackground(opaque && s.kind != Kind::TextBox);
+}
+
+void MainWindow::apply_height() { setFixedSize(pixels(form_spec().client_width), pixels(form_.window().client_height())); }
+
+void MainWindow::property_changed(const Control* control, Property property) {
+  if (!control) {
+    apply_height();
+    return;
+  }
+  QWidget* w = widget(*control);
+  if (!w) return;
+  const QSignalBlocker quiet(w);
+  switch (property) {
+    case Property::Caption:
+    case Property::Text:
+      set_text(w, qstring(control->Text()));
+      break;
+    case Property::Visible:
+      w->setVisible(control->Visible());
+      break;
+    case Property::BackColor:
+      apply_colours(*control, w);
+      break;
+    case Property::ToolTipText:
+      w->setToolTip(qstring(control->ToolTipText()));
+      break;
+    case Property::Value:
+      if (auto* button = qobject_cast<QAbstractButton*>(w); button && button->isCheckable())
+        button->setChecked(control->Value());
+      break;
+    case Property::SelStart:
+      if (auto* edit = qobject_cast<QLineEdit*>(w)) edit->setCursorPosition(control->SelStart());
+      break;
+    case Property::Height:
+      break;
+  }
+}
+
+void MainWindow::unloaded() {
+  hide();
+  QCoreApplication::exit(0);
+}
+
+}  // namespace velorin::qt

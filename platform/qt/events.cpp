@@ -1,0 +1,79 @@
+// Native events in, handler calls out. Buttons report their own clicks (the
+// mouse, Space and access keys alike); every other click is placed by the
+// core's stacking rule, which sees labels beneath buttons and the frames
+// beneath their controls.
+
+#include <QCloseEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "app/routing.h"
+#include "platform/qt/convert.h"
+#include "platform/qt/main_window.h"
+
+namespace velorin::qt {
+
+void MainWindow::connect_events(Control& control, QWidget* w) {
+  w->installEventFilter(this);
+  if (auto* button = qobject_cast<QPushButton*>(w)) {
+    connect(button, &QPushButton::clicked, this, [this, &control] { form_.Click(control); });
+  } else if (auto* option = qobject_cast<QRadioButton*>(w)) {
+    connect(option, &QRadioButton::toggled, this, [&control](bool on) {
+      if (on) control.set_Value(true);
+    });
+  } else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+    connect(edit, &QLineEdit::textEdited, this, [&control](const QString& text) { control.set_Text(u16string(text)); });
+    connect(edit, &QLineEdit::cursorPositionChanged, this,
+            [&control](int, int position) { control.set_SelStart(position); });
+  }
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  auto* w = qobject_cast<QWidget*>(watched);
+  const auto it = controls_.find(w);
+  if (it == controls_.end()) return QWidget::eventFilter(watched, event);
+  switch (event->type()) {
+    case QEvent::FocusIn:
+      form_.GotFocus(*it->second);
+      break;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+      if (!qobject_cast<QPushButton*>(w)) mouse_click(w, event);
+      break;
+    default:
+      break;
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+// A click is a press and a release of the left button on the same control.
+void MainWindow::mouse_click(QWidget* w, QEvent* event) {
+  const auto* mouse = static_cast<QMouseEvent*>(event);
+  if (mouse->button() != Qt::LeftButton) return;
+  const QPoint at = w->mapTo(this, mouse->position().toPoint());
+  Control* target = control_at(form_.window(), twips(at.x()), twips(at.y()));
+  if (event->type() == QEvent::MouseButtonPress) {
+    pressed_ = target;
+  } else if (target && target == pressed_) {
+    pressed_ = nullptr;
+    form_.Click(*target);
+  }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  form_.Unload();
+  event->accept();
+}
+
+bool MainWindow::focusNextPrevChild(bool next) {
+  Control* current = nullptr;
+  if (const auto it = controls_.find(focusWidget()); it != controls_.end()) current = it->second;
+  Control* target = next_focus(form_.window(), current, next ? Direction::Forward : Direction::Backward);
+  if (!target) return false;
+  widget(*target)->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+  return true;
+}
+
+}  // namespace velorin::qt

@@ -1,0 +1,50 @@
+#pragma once
+// The Qt rendering of the window model: one widget per control, kept in step
+// with the model, and native events handed to the core. What a click or a
+// key does, and which control a point belongs to, is the core's to decide.
+
+#include <QWidget>
+#include <unordered_map>
+
+#include "app/form1.h"
+
+namespace velorin::qt {
+
+// The application-wide look the window is drawn for: the Fusion style, and
+// the "MS Sans Serif" face where it is installed.
+void install_look();
+
+class MainWindow final : public QWidget, private WindowObserver {
+ public:
+  explicit MainWindow(Form1& form);
+  ~MainWindow() override;
+
+  // Shows the window centred and gives the first focus, as start-up does.
+  void start();
+
+  QWidget* widget(const Control& control) const;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  bool focusNextPrevChild(bool next) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  // main_window.cpp
+  QWidget* create_native_control(Control& control, QWidget* parent);
+  // control_sync.cpp
+  void property_changed(const Control* control, Property property) override;
+  void unloaded() override;
+  void apply_colours(const Control& control, QWidget* widget);
+  void apply_height();
+  // events.cpp
+  void connect_events(Control& control, QWidget* widget);
+  void mouse_click(QWidget* widget, QEvent* event);
+
+  Form1& form_;
+  std::unordered_map<const Control*, QWidget*> widgets_;
+  std::unordered_map<const QWidget*, Control*> controls_;
+  Control* pressed_ = nullptr;  // where the left button went down, for a click on release
+};
+
+}  // namespace velorin::qt

@@ -1,0 +1,133 @@
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+
+#include "app/form1.h"
+#include "fake_platform.h"
+#include "platform/qt/main_window.h"
+
+namespace velorin::qt {
+namespace {
+
+// One started window over a fake platform, as the program builds it.
+struct Started {
+  explicit Started(bool windows98 = false) {
+    if (windows98) platform.set_version(1, 4, 10, 0, "");
+    else platform.set_version(2, 5, 1, 2600, "");
+    window = std::make_unique<MainWindow>(form);
+    form.Form_Load();
+    window->start();
+  }
+  template <class W = QWidget>
+  W* widget(const char* name) const {
+    return window->findChild<W*>(QString::fromLatin1(name));
+  }
+  bool active() { return QTest::qWaitForWindowActive(window.get()); }
+
+  testing::FakePlatform platform;
+  Form1 form{platform};
+  std::unique_ptr<MainWindow> window;
+};
+
+// Runs the event loop until the program ends, or gives up after a while.
+bool ends_after(const std::function<void()>& action) {
+  QTimer::singleShot(0, action);
+  QTimer::singleShot(5000, [] { QCoreApplication::exit(99); });
+  return QCoreApplication::exec() == 0;
+}
+
+TEST(MainWindow, IsAFixedWindowWithTitleAndCloseBoxOnly) {
+  Started s;
+  EXPECT_EQ(s.window->windowTitle(), QStringLiteral("System-Test Velorin-4 Online !"));
+  EXPECT_EQ(s.window->size(), QSize(698, 358));
+  EXPECT_EQ(s.window->minimumSize(), QSize(698, 358));
+  EXPECT_EQ(s.window->maximumSize(), QSize(698, 358));
+  const Qt::WindowFlags flags = s.window->windowFlags();
+  EXPECT_TRUE(flags.testFlag(Qt::WindowCloseButtonHint));
+  EXPECT_TRUE(flags.testFlag(Qt::WindowTitleHint));
+  EXPECT_FALSE(flags.testFlag(Qt::WindowMinimizeButtonHint));
+  EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
+  EXPECT_FALSE(s.window->windowIcon().isNull());
+}
+
+TEST(MainWindow, EveryControlIsAWidgetInItsPlaceShowingTheLoadedState) {
+  Started s;
+  for (const Control& c : s.form.window().controls()) {
+    QWidget* w = s.widget(c.name().c_str());
+    ASSERT_NE(w, nullptr) << c.name();
+    EXPECT_EQ(w->isVisibleTo(s.window.get()), c.Visible()) << c.name();
+  }
+  EXPECT_EQ(s.widget("Command1")->geometry(), QRect(16, 8, 673, 25));
+  EXPECT_EQ(s.widget("Label1")->parentWidget()->objectName(), QStringLiteral("Frame1"));
+  EXPECT_EQ(s.widget("Label1")->geometry(), QRect(16, 16, 49, 25));
+  EXPECT_EQ(s.widget<QPushButton>("Command8")->text(), QStringLiteral("&Abbrechen"));
+  EXPECT_EQ(s.widget<QLabel>("LabelWin")->text(), QStringLiteral("Aktuelles Betriebssystem: Windows XP"));
+  EXPECT_EQ(s.widget("Picture3")->toolTip().size(), 108);
+  EXPECT_GT(s.widget("Text1")->geometry().top(), 358 - 1) << "the result boxes start below the client area";
+}
+
+TEST(MainWindow, PathLabelGrowsTheClientAreaToTheResultBoxesOnce) {
+  Started s;
+  QWidget* label = s.widget("Label27");
+  QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(5, 5));
+  EXPECT_EQ(s.window->height(), 483);  // 7245 twips
+  QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(5, 5));
+  EXPECT_EQ(s.window->height(), 483);
+  EXPECT_EQ(s.window->width(), 698);
+  EXPECT_LE(s.widget("Text5")->geometry().bottom(), 483);
+  EXPECT_GT(s.widget("Command3")->geometry().top(), 483);
+}
+
+TEST(MainWindow, FirstFocusOnTheTestButtonStripsTheSearchRoot) {
+  Started s;
+  if (!s.active()) GTEST_SKIP() << "this platform does not activate windows";
+  EXPECT_EQ(QApplication::focusWidget(), s.widget("Command1"));
+  EXPECT_EQ(s.widget<QLabel>("LabelPfad")->text(), QStringLiteral("C:\\"));
+}
+
+TEST(MainWindow, OnWindows98TheFirstFocusIsTheDriveScanAndTheRootStays) {
+  Started s(true);
+  if (!s.active()) GTEST_SKIP() << "this platform does not activate windows";
+  EXPECT_FALSE(s.widget("Command1")->isVisible());
+  EXPECT_EQ(QApplication::focusWidget(), s.widget("Command10"));
+  EXPECT_EQ(s.widget<QLabel>("LabelPfad")->text(), QStringLiteral("C:\\Programme"));
+}
+
+TEST(MainWindow, TabFollowsTheTabIndex) {
+  Started s;
+  if (!s.active()) GTEST_SKIP() << "this platform does not activate windows";
+  const char* expected[] = {"Command10", "Command5", "Command8", "Text1", "Text2", "Text3",
+                            "Text4",     "Text5",    "Text6",    "Option1(0)", "Command1"};
+  for (const char* name : expected) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), s.widget(name)) << name;
+  }
+}
+
+TEST(MainWindow, AltAEndsTheProgram) {
+  Started s;
+  if (!s.active()) GTEST_SKIP() << "access keys need an active window";
+  EXPECT_TRUE(ends_after([&] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::AltModifier); }));
+  EXPECT_TRUE(s.form.unloaded());
+  EXPECT_FALSE(s.window->isVisible());
+}
+
+TEST(MainWindow, TheCancelButtonEndsTheProgram) {
+  Started s;
+  s.form.Label27_Click();
+  EXPECT_TRUE(ends_after([&] { QTest::mouseClick(s.widget("Command8"), Qt::LeftButton); }));
+  EXPECT_TRUE(s.form.unloaded());
+}
+
+TEST(MainWindow, TheCloseBoxEndsTheProgram) {
+  Started s;
+  EXPECT_TRUE(ends_after([&] { s.window->close(); }));
+  EXPECT_TRUE(s.form.unloaded());
+}
+
+}  // namespace
+}  // namespace velorin::qt
