@@ -28,6 +28,14 @@ QString button_style(const ControlSpec& s, QColor back) {
       .arg(css(back), border);
 }
 
+// An etched frame line with the caption set into it at the top left.
+QString frame_style(QColor fore, QColor back) {
+  return QStringLiteral(
+             "QGroupBox { background-color: %2; border: 2px groove #a0a0a0; margin-top: 7px; }"
+             "QGroupBox::title { subcontrol-origin: margin; left: 5px; color: %1; background-color: %2; }")
+      .arg(css(fore), css(back));
+}
+
 void set_text(QWidget* w, const QString& text) {
   if (auto* label = qobject_cast<QLabel*>(w)) {
     if (label->pixmap().isNull()) label->setText(text);
@@ -54,6 +62,7 @@ void MainWindow::apply_colours(const Control& control, QWidget* w) {
     if (s.style == ButtonStyle::Graphical) w->setStyleSheet(button_style(s, back));
     return;
   }
+  if (s.kind == Kind::Frame) w->setStyleSheet(frame_style(fore, back));
   const bool opaque = s.back_style == BackStyle::Opaque;
   p.setColor(QPalette::Window, back);
   p.setColor(QPalette::Base, back);

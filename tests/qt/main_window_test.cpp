@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -68,6 +69,49 @@ TEST(MainWindow, EveryControlIsAWidgetInItsPlaceShowingTheLoadedState) {
   EXPECT_EQ(s.widget<QLabel>("LabelWin")->text(), QStringLiteral("Aktuelles Betriebssystem: Windows XP"));
   EXPECT_EQ(s.widget("Picture3")->toolTip().size(), 108);
   EXPECT_GT(s.widget("Text1")->geometry().top(), 358 - 1) << "the result boxes start below the client area";
+}
+
+TEST(MainWindow, DrawsTheCatalogueColours) {
+  Started s;
+  s.form.Label1.set_Visible(true);
+  const QImage image = s.window->grab().toImage();
+  const auto at = [&](int x_twips, int y_twips) { return image.pixelColor(x_twips / 15, y_twips / 15); };
+  EXPECT_EQ(at(60, 2000), QColor(0, 0, 192)) << "the bare window";
+  EXPECT_EQ(at(5000, 3800), QColor(0, 0, 192)) << "inside Frame2";
+  EXPECT_EQ(at(2000, 300), QColor(255, 255, 255)) << "Command1";
+  EXPECT_EQ(at(1000, 850), QColor(0, 192, 0)) << "Label1, shown by the model";
+  EXPECT_EQ(at(9200, 5000), QColor(255, 255, 255)) << "Command8";
+}
+
+TEST(MainWindow, PictureBoxesShowTheirPictures) {
+  Started s;
+  EXPECT_EQ(s.widget<QLabel>("Picture1")->pixmap().size(), QSize(24, 14));
+  EXPECT_EQ(s.widget<QLabel>("Picture3")->pixmap().size(), QSize(28, 36));
+  EXPECT_EQ(s.window->windowIcon().pixmap(32, 32).size(), QSize(32, 32));
+}
+
+TEST(MainWindow, PointersAreTheHandAndTheResizeArrows) {
+  Started s;
+  const QCursor hand = s.widget("Command1")->cursor();
+  EXPECT_EQ(hand.shape(), Qt::BitmapCursor);
+  EXPECT_EQ(hand.hotSpot(), QPoint(5, 0));
+  EXPECT_EQ(hand.bitmap().size(), QSize(32, 32));
+  EXPECT_EQ(s.widget("Label27")->cursor().shape(), Qt::SizeVerCursor);
+  EXPECT_EQ(s.widget("Command10")->cursor().shape(), Qt::ArrowCursor);
+}
+
+TEST(MainWindow, CaptionsTextsAndTooltipsReachTheAccessibilityLayer) {
+  Started s;
+  const auto text = [&](const char* name, QAccessible::Text kind) {
+    return QAccessible::queryAccessibleInterface(s.widget(name))->text(kind);
+  };
+  EXPECT_EQ(text("Command8", QAccessible::Name), QStringLiteral("Abbrechen"));
+  EXPECT_EQ(text("Frame2", QAccessible::Name), QStringLiteral(" Programm suche:"));
+  EXPECT_EQ(text("Command2", QAccessible::Description), QStringLiteral("Logox4 WebSpeech Installieren"));
+  EXPECT_EQ(text("Text1", QAccessible::Value), QStringLiteral("Suche  comdlg32.ocx  Datei !"));
+  s.form.Label18.set_Caption(u" Velorin-4 Programm wurde gefunden !");
+  EXPECT_EQ(text("Label18", QAccessible::Name), QStringLiteral(" Velorin-4 Programm wurde gefunden !"));
+  EXPECT_TRUE(QAccessible::queryAccessibleInterface(s.widget("Label5"))->state().invisible);
 }
 
 TEST(MainWindow, PathLabelGrowsTheClientAreaToTheResultBoxesOnce) {

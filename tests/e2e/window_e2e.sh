@@ -1,0 +1,68 @@
+#!/usr/bin/env bash
+# The real program on its own virtual display, used as a person would: the
+# window appears at its size, "Pfad..." grows it, Alt+A and "&Abbrechen"
+# end it. Usage: window_e2e.sh PROGRAM
+set -euo pipefail
+program=$1
+work=$(mktemp -d)
+# Xvfb picks a free display itself and writes its number to fd 3.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+xvfb=$!
+pid=
+cleanup() {
+  [[ -n "$pid" ]] && kill "$pid" 2>/dev/null || true
+  kill "$xvfb" 2>/dev/null || true
+  wait 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+for _ in $(seq 100); do [[ -s "$work/display" ]] && break; sleep 0.1; done
+export DISPLAY=:$(cat "$work/display")
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+start() {
+  QT_QPA_PLATFORM=xcb "$program" >/dev/null 2>&1 &
+  pid=$!
+  window=
+  for _ in $(seq 100); do
+    window=$(xdotool search --name '^System-Test Velorin-4 Online !$' 2>/dev/null | head -n 1) || true
+    [[ -n "$window" ]] && break
+    sleep 0.1
+  done
+  [[ -n "$window" ]] || fail "the window did not appear"
+  sleep 0.5
+}
+
+geometry() { xwininfo -id "$window" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}'; }
+
+# Ends within five seconds with exit code 0, or fails.
+ends() {
+  for _ in $(seq 50); do
+    if ! kill -0 "$pid" 2>/dev/null; then
+      wait "$pid" || fail "the program ended with an error"
+      pid=
+      return 0
+    fi
+    sleep 0.1
+  done
+  fail "$1 did not end the program"
+}
+
+# Clicks a point of the client area given in twips.
+click() { xdotool mousemove --window "$window" $(($1 / 15)) $(($2 / 15)) click 1; }
+
+start
+[[ $(geometry) == 698x358 ]] || fail "start size $(geometry)"
+click 400 5160                 # "Pfad..."
+sleep 0.5
+[[ $(geometry) == 698x483 ]] || fail "size after Pfad... $(geometry)"
+click 400 5160
+sleep 0.3
+[[ $(geometry) == 698x483 ]] || fail "size after a second Pfad... $(geometry)"
+click 9500 5100                # "&Abbrechen"
+ends "&Abbrechen"
+
+start
+xdotool windowfocus --sync "$window" key alt+a
+ends "Alt+A"
