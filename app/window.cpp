@@ -26,48 +26,47 @@ void Control::changed(Property property) {
   if (window_.observer_) window_.observer_->property_changed(this, property);
 }
 
+namespace {
+
+// Assigns and says whether anything changed.
+template <class T>
+bool update(T& field, T value) {
+  if (field == value) return false;
+  field = std::move(value);
+  return true;
+}
+
+}  // namespace
+
 void Control::set_Caption(std::u16string caption) {
-  if (caption == text_) return;
-  text_ = std::move(caption);
-  changed(Property::Caption);
+  if (update(text_, std::move(caption))) changed(Property::Caption);
 }
 
 void Control::set_Text(std::u16string text) {
-  if (text == text_) return;
-  text_ = std::move(text);
+  if (!update(text_, std::move(text))) return;
   changed(Property::Text);
   if (Change) Change();
 }
 
 void Control::set_Visible(bool visible) {
-  if (visible == visible_) return;
-  visible_ = visible;
-  changed(Property::Visible);
+  if (update(visible_, visible)) changed(Property::Visible);
 }
 
 void Control::set_BackColor(Colour colour) {
-  if (colour == back_colour_) return;
-  back_colour_ = colour;
-  changed(Property::BackColor);
+  if (update(back_colour_, colour)) changed(Property::BackColor);
 }
 
 void Control::set_ToolTipText(std::u16string tooltip) {
-  if (tooltip == tooltip_) return;
-  tooltip_ = std::move(tooltip);
-  changed(Property::ToolTipText);
+  if (update(tooltip_, std::move(tooltip))) changed(Property::ToolTipText);
 }
 
 void Control::set_Value(bool value) {
   if (value && spec_.kind == Kind::OptionButton) window_.select_option(*this);
-  if (value == value_) return;
-  value_ = value;
-  changed(Property::Value);
+  if (update(value_, value)) changed(Property::Value);
 }
 
 void Control::set_SelStart(int position) {
-  if (position == sel_start_) return;
-  sel_start_ = position;
-  changed(Property::SelStart);
+  if (update(sel_start_, position)) changed(Property::SelStart);
 }
 
 Window::Window() : height_(form_spec().frame_top + form_spec().client_height + form_spec().frame_bottom) {
@@ -98,9 +97,7 @@ Control* Window::container_of(const Control& control) {
 }
 
 void Window::set_Height(int twips) {
-  if (twips == height_) return;
-  height_ = twips;
-  if (observer_) observer_->property_changed(nullptr, Property::Height);
+  if (update(height_, twips) && observer_) observer_->property_changed(nullptr, Property::Height);
 }
 
 int Window::client_height() const { return height_ - form_spec().frame_top - form_spec().frame_bottom; }

@@ -36,15 +36,24 @@ QString frame_style(QColor fore, QColor back) {
       .arg(css(fore), css(back));
 }
 
-void set_text(QWidget* w, const QString& text) {
-  if (auto* label = qobject_cast<QLabel*>(w)) {
-    if (label->pixmap().isNull()) label->setText(text);
-  } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
-    button->setText(text);
-  } else if (auto* box = qobject_cast<QGroupBox*>(w)) {
-    box->setTitle(text);
-  } else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
-    if (edit->text() != text) edit->setText(text);
+void set_text(const Control& control, QWidget* w) {
+  const QString text = qstring(control.Text());
+  switch (control.spec().kind) {
+    case Kind::Frame:
+      static_cast<QGroupBox*>(w)->setTitle(text);
+      break;
+    case Kind::Label:
+      static_cast<QLabel*>(w)->setText(text);
+      break;
+    case Kind::CommandButton:
+    case Kind::OptionButton:
+      static_cast<QAbstractButton*>(w)->setText(text);
+      break;
+    case Kind::TextBox:  // the user's own edit is there already; writing it again would move the caret
+      if (auto* edit = static_cast<QLineEdit*>(w); edit->text() != text) edit->setText(text);
+      break;
+    case Kind::PictureBox:
+      break;  // a picture box has no caption
   }
 }
 
@@ -86,7 +95,7 @@ void MainWindow::property_changed(const Control* control, Property property) {
   switch (property) {
     case Property::Caption:
     case Property::Text:
-      set_text(w, qstring(control->Text()));
+      set_text(*control, w);
       break;
     case Property::Visible:
       w->setVisible(control->Visible());

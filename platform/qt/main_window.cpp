@@ -47,8 +47,11 @@ QWidget* make_widget(const Control& control, QWidget* parent) {
       label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
       return label;
     }
-    case Kind::CommandButton:
-      return new QPushButton(parent);
+    case Kind::CommandButton: {
+      auto* button = new QPushButton(parent);
+      button->setAutoDefault(true);  // Enter presses the focused button, as on Windows
+      return button;
+    }
     case Kind::TextBox: {
       auto* edit = new QLineEdit(parent);
       edit->setFrame(s.look == Look::ThreeD);
