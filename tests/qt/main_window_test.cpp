@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -150,6 +151,19 @@ TEST(MainWindow, TabFollowsTheTabIndex) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), s.widget(name)) << name;
   }
+}
+
+TEST(MainWindow, TypingReachesTheModelAndKeepsTheCaret) {
+  Started s;
+  auto* edit = s.widget<QLineEdit>("Text6");
+  QTest::keyClicks(edit, "abc");
+  edit->setCursorPosition(1);
+  QTest::keyClicks(edit, "X");
+  EXPECT_EQ(s.form.Text6.Text(), u"aXbc");
+  EXPECT_EQ(edit->cursorPosition(), 2);
+  EXPECT_EQ(s.form.Text6.SelStart(), 2);
+  s.form.Text6.set_Text(u"\\windows\\system32\\");
+  EXPECT_EQ(edit->text(), QStringLiteral("\\windows\\system32\\"));
 }
 
 TEST(MainWindow, AltAEndsTheProgram) {
