@@ -12,8 +12,10 @@ struct EventHandler final {
 };
 
 constexpr EventHandler kClick[] = {
-    {"Command8", &Form1::Command8_Click}, {"Label22", &Form1::Label22_Click},
-    {"Label23", &Form1::Label23_Click},   {"Label27", &Form1::Label27_Click},
+    {"Command1", &Form1::Command1_Click},   {"Command3", &Form1::Command3_Click},
+    {"Command5", &Form1::Command5_Click},   {"Command8", &Form1::Command8_Click},
+    {"Command10", &Form1::Command10_Click}, {"Label22", &Form1::Label22_Click},
+    {"Label23", &Form1::Label23_Click},     {"Label27", &Form1::Label27_Click},
     {"LabelPfad", &Form1::LabelPfad_Click},
 };
 
@@ -81,7 +83,13 @@ Form1::Form1(Platform& platform)
       Label13(window_.control("Label13")),
       Label12(window_.control("Label12")),
       Label11(window_.control("Label11")),
-      Option1(window_.control("Option1", 0), window_.control("Option1", 1)) {}
+      Option1(window_.control("Option1", 0), window_.control("Option1", 1)) {
+  Text1.Change = [this] { Text1_Change(); };
+  Text2.Change = [this] { Text2_Change(); };
+  Text3.Change = [this] { Text3_Change(); };
+  Text4.Change = [this] { Text4_Change(); };
+  Text5.Change = [this] { Text5_Change(); };
+}
 
 void Form1::Click(const Control& control) { dispatch(*this, kClick, control); }
 void Form1::GotFocus(const Control& control) { dispatch(*this, kGotFocus, control); }

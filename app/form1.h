@@ -6,12 +6,16 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <string_view>
 
 #include "app/window.h"
 #include "platform/platform.h"
 
 namespace velorin {
+
+struct ComponentCheck;
 
 // Option1(0) and Option1(1): a control array, addressed by index.
 class ControlArray final {
@@ -57,10 +61,28 @@ class Form1 final {
   std::u16string ZeichenErsetzen(std::u16string& Text, const std::u16string& ZeichenAlt,
                                  const std::u16string& ZeichenNeu);
 
-  // System test.
+  // The component check.
+  std::u16string FileFind(const std::u16string& hFileName, std::u16string hPart);
+  void Command1_Click();
   void Command1_GotFocus();
+  void Command10_Click();
+  void Command5_Click();
+  void Command3_Click();
+  void Text1_Change();
+  void Text2_Change();
+  void Text3_Change();
+  void Text4_Change();
+  void Text5_Change();
 
  private:
+  // Searches each component of the check list under root() and writes the
+  // row's lead text and the found path into its result box.
+  void fill_result_boxes(const std::function<std::u16string()>& root, std::u16string_view ComponentCheck::*lead);
+  void lower_case_box(Control& box);
+  void drive_scan(const std::u16string& root);
+  // The present and missing marks, Label1 to Label10 in this order, hidden.
+  void hide_marks();
+
   Platform& platform_;
   Window window_;
   bool unloaded_ = false;

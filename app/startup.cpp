@@ -14,8 +14,7 @@ void Form1::Form_Load() {
     LabelPfad.set_Caption(GetSpecialFolderPath(program_files));
   });
   Picture3.set_Visible(false);
-  for (Control* mark : {&Label1, &Label2, &Label3, &Label4, &Label5, &Label6, &Label7, &Label8, &Label9, &Label10})
-    mark->set_Visible(false);
+  hide_marks();
   Label20.set_Visible(false);
   for (Control* button : {&Command2, &Command4, &Command6, &Command12}) button->set_Visible(false);
   Label14.set_Visible(false);
@@ -23,5 +22,10 @@ void Form1::Form_Load() {
 }
 
 void Form1::Command8_Click() { Unload(); }
+
+void Form1::hide_marks() {
+  for (Control* mark : {&Label1, &Label2, &Label3, &Label4, &Label5, &Label6, &Label7, &Label8, &Label9, &Label10})
+    mark->set_Visible(false);
+}
 
 }  // namespace velorin

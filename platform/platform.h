@@ -27,6 +27,7 @@ using WindowHandle = std::uintptr_t;  // the owner window for shell calls, 0 for
 using ItemIdList = std::uintptr_t;    // the shell's item identifier list, 0 for none
 
 inline constexpr std::size_t kFolderPathBuffer = 512;
+inline constexpr std::size_t kSearchPathBuffer = 160;
 
 class Platform {
  public:
@@ -39,6 +40,11 @@ class Platform {
   // Nonzero on success, with the NUL-ended path written into buffer.
   virtual std::int32_t SHGetPathFromIDListA(ItemIdList list, std::span<char, kFolderPathBuffer> buffer) = 0;
   virtual void free_item_list(ItemIdList list) = 0;
+
+  // Nonzero when a file of that name lies in the tree under root, with its
+  // NUL-ended full path written into buffer; 0 when there is none.
+  virtual std::int32_t SearchTreeForFile(std::string_view root, std::string_view name,
+                                         std::span<char, kSearchPathBuffer> buffer) = 0;
 
   // The system's ANSI code page, both ways.
   virtual std::string to_ansi(std::u16string_view text) = 0;

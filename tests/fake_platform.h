@@ -3,8 +3,11 @@
 // in any operation. Its "ANSI" code page is Latin-1, so that conversions are
 // visible in the results.
 
+#include <functional>
+#include <optional>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "platform/platform.h"
 
@@ -28,6 +31,17 @@ class FakePlatform final : public Platform {
   std::size_t path_buffer_size = 0;
   std::string path_buffer_before;  // what the caller handed in
   WindowHandle last_owner = 0;
+
+  // SearchTreeForFile asks tree for the path of a name under a root and
+  // copies what it answers into the buffer, with a NUL where there is room.
+  std::function<std::optional<std::string>(const std::string& root, const std::string& name)> tree =
+      [](const std::string&, const std::string&) { return std::nullopt; };
+  Outcome search_outcome = Outcome::Succeed;
+  struct Search {
+    std::string root, name;
+    bool operator==(const Search&) const = default;
+  };
+  std::vector<Search> searches;
 
   Outcome conversion_outcome = Outcome::Succeed;
 
@@ -58,6 +72,17 @@ class FakePlatform final : public Platform {
     if (list != 0) ++lists_freed;
   }
 
+  std::int32_t SearchTreeForFile(std::string_view root, std::string_view name,
+                                 std::span<char, kSearchPathBuffer> buffer) override {
+    searches.push_back({std::string(root), std::string(name)});
+    if (act(search_outcome)) return 0;
+    const std::optional<std::string> path = tree(std::string(root), std::string(name));
+    if (!path) return 0;
+    const std::size_t n = path->copy(buffer.data(), buffer.size());
+    if (n < buffer.size()) buffer[n] = '\0';
+    return 1;
+  }
+
   std::string to_ansi(std::u16string_view text) override {
     act_or_throw();
     std::string out;
@@ -81,7 +106,7 @@ class FakePlatform final : public Platform {
 
   // Every operation fails, or throws.
   void break_everything(Outcome outcome) {
-    version_outcome = location_outcome = path_outcome = conversion_outcome = outcome;
+    version_outcome = location_outcome = path_outcome = search_outcome = conversion_outcome = outcome;
   }
 
   void set_version(std::uint32_t platform, std::uint32_t major, std::uint32_t minor, std::uint32_t build,

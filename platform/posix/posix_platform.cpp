@@ -1,9 +1,8 @@
 #include "platform/posix/posix_platform.h"
 
 #include <cstring>
-#include <locale.h>
-#include <wctype.h>
-
+#include "platform/posix/case_mapping.h"
+#include "platform/posix/tree_search.h"
 #include "platform/posix/utf.h"
 
 namespace velorin {
@@ -12,13 +11,6 @@ namespace {
 constexpr std::int32_t kProgramFiles = 38;
 constexpr std::int32_t kInvalidArgument = static_cast<std::int32_t>(0x80070057);  // E_INVALIDARG
 constexpr char kProgramFilesPath[] = "/usr";
-
-// A locale of its own, so that case mapping is Unicode's whatever the
-// environment says; C.UTF-8 ships with the C library.
-locale_t unicode_locale() {
-  static const locale_t locale = newlocale(LC_CTYPE_MASK, "C.UTF-8", static_cast<locale_t>(0));
-  return locale;
-}
 
 }  // namespace
 
@@ -38,16 +30,21 @@ std::int32_t PosixPlatform::SHGetPathFromIDListA(ItemIdList list, std::span<char
 
 void PosixPlatform::free_item_list(ItemIdList) {}
 
+std::int32_t PosixPlatform::SearchTreeForFile(std::string_view root, std::string_view name,
+                                              std::span<char, kSearchPathBuffer> buffer) {
+  const std::optional<std::string> found = search_tree(std::string(root), name, buffer.size() - 1);
+  if (!found) return 0;
+  found->copy(buffer.data(), found->size());
+  buffer[found->size()] = '\0';
+  return 1;
+}
+
 std::string PosixPlatform::to_ansi(std::u16string_view text) { return utf8_from_utf16(text); }
 
 std::u16string PosixPlatform::from_ansi(std::string_view text) { return utf16_from_utf8(text); }
 
 std::u16string PosixPlatform::lower_case(std::u16string_view text) {
-  std::u32string points = code_points(text);
-  if (const locale_t locale = unicode_locale()) {
-    for (char32_t& c : points) c = static_cast<char32_t>(towlower_l(static_cast<wint_t>(c), locale));
-  }
-  return utf16_from_code_points(points);
+  return utf16_from_code_points(velorin::lower_case(code_points(text)));
 }
 
 }  // namespace velorin

@@ -13,6 +13,8 @@ class PosixPlatform final : public Platform {
   std::int32_t SHGetSpecialFolderLocation(WindowHandle owner, std::int32_t folder, ItemIdList& list) override;
   std::int32_t SHGetPathFromIDListA(ItemIdList list, std::span<char, kFolderPathBuffer> buffer) override;
   void free_item_list(ItemIdList list) override;
+  std::int32_t SearchTreeForFile(std::string_view root, std::string_view name,
+                                 std::span<char, kSearchPathBuffer> buffer) override;
   std::string to_ansi(std::u16string_view text) override;
   std::u16string from_ansi(std::string_view text) override;
   std::u16string lower_case(std::u16string_view text) override;

@@ -88,11 +88,13 @@ std::string utf8_from_utf16(std::u16string_view text) {
   return out;
 }
 
-std::u16string utf16_from_utf8(std::string_view text) {
+std::u32string code_points(std::string_view utf8) {
   std::u32string points;
-  points.reserve(text.size());
-  for (std::size_t i = 0; i < text.size();) points += next_utf8(text, i);
-  return utf16_from_code_points(points);
+  points.reserve(utf8.size());
+  for (std::size_t i = 0; i < utf8.size();) points += next_utf8(utf8, i);
+  return points;
 }
+
+std::u16string utf16_from_utf8(std::string_view text) { return utf16_from_code_points(code_points(text)); }
 
 }  // namespace velorin

@@ -10,8 +10,9 @@ namespace velorin {
 std::string utf8_from_utf16(std::u16string_view text);
 std::u16string utf16_from_utf8(std::string_view text);
 
-// Code points of a UTF-16 text and back, for per-letter work.
+// Code points of a UTF-16 or UTF-8 text, and back to UTF-16, for per-letter work.
 std::u32string code_points(std::u16string_view text);
+std::u32string code_points(std::string_view utf8);
 std::u16string utf16_from_code_points(std::u32string_view points);
 
 }  // namespace velorin

@@ -90,6 +90,9 @@ TEST(OsDetection, TheRecordIsHandedOverWithItsSize) {
     std::int32_t SHGetSpecialFolderLocation(WindowHandle, std::int32_t, ItemIdList&) override { return 1; }
     std::int32_t SHGetPathFromIDListA(ItemIdList, std::span<char, kFolderPathBuffer>) override { return 0; }
     void free_item_list(ItemIdList) override {}
+    std::int32_t SearchTreeForFile(std::string_view, std::string_view, std::span<char, kSearchPathBuffer>) override {
+      return 0;
+    }
     std::string to_ansi(std::u16string_view) override { return {}; }
     std::u16string from_ansi(std::string_view) override { return {}; }
     std::u16string lower_case(std::u16string_view t) override { return std::u16string(t); }
