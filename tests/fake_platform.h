@@ -44,6 +44,7 @@ class FakePlatform final : public Platform {
   std::vector<Search> searches;
 
   Outcome conversion_outcome = Outcome::Succeed;
+  Outcome case_outcome = Outcome::Succeed;
 
   std::int32_t GetVersionExA(VersionRecord& record) override {
     if (act(version_outcome)) return 0;
@@ -98,6 +99,7 @@ class FakePlatform final : public Platform {
   }
 
   std::u16string lower_case(std::u16string_view text) override {
+    if (case_outcome == Outcome::Throw) throw std::runtime_error("case mapping failure");
     std::u16string out(text);
     for (char16_t& c : out)
       if ((c >= u'A' && c <= u'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7)) c += 0x20;
@@ -106,7 +108,7 @@ class FakePlatform final : public Platform {
 
   // Every operation fails, or throws.
   void break_everything(Outcome outcome) {
-    version_outcome = location_outcome = path_outcome = search_outcome = conversion_outcome = outcome;
+    version_outcome = location_outcome = path_outcome = search_outcome = conversion_outcome = case_outcome = outcome;
   }
 
   void set_version(std::uint32_t platform, std::uint32_t major, std::uint32_t minor, std::uint32_t build,
