@@ -1,0 +1,181 @@
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "platform/posix/tree_search.h"
+#include "temp_tree.h"
+
+namespace velorin {
+namespace {
+
+using testing::TempTree;
+
+std::optional<std::string> find(const TempTree& tree, std::string_view name) {
+  return search_tree(tree.root().string(), name, 159);
+}
+
+TEST(TreeSearch, FindsAFileSeveralLevelsDownInAnyLetterCase) {
+  TempTree tree;
+  const std::string deep = tree.file("Windows/System32/Sub/COMDLG32.OCX");
+  tree.file("Windows/other.ocx");
+  EXPECT_EQ(find(tree, "comdlg32.ocx"), deep) << "the path as it is on disk";
+  EXPECT_EQ(find(tree, "CoMdLg32.OcX"), deep);
+}
+
+TEST(TreeSearch, ComparesLettersBeyondAscii) {
+  TempTree tree;
+  const std::string file = tree.file("Programme/ÄPFEL/ÜBUNG.DLL");
+  EXPECT_EQ(find(tree, "übung.dll"), file);
+  EXPECT_EQ(find(tree, "ubung.dll"), std::nullopt);
+}
+
+TEST(TreeSearch, MissingNamesRootsAndEmptyRootFindNothing) {
+  TempTree tree;
+  tree.file("a/b/iexplore.exe");
+  EXPECT_EQ(find(tree, "mscomctl.ocx"), std::nullopt);
+  EXPECT_EQ(search_tree(tree.path("nowhere"), "iexplore.exe", 159), std::nullopt);
+  EXPECT_EQ(search_tree("", "iexplore.exe", 159), std::nullopt);
+  EXPECT_EQ(search_tree(tree.path("a/b/iexplore.exe"), "iexplore.exe", 159), std::nullopt) << "a file as root";
+}
+
+TEST(TreeSearch, NamesMustMatchWhole) {
+  TempTree tree;
+  tree.file("x/iexplore.exe.bak");
+  tree.file("x/old-iexplore.exe");
+  tree.directory("x/iexplore.exe.d");
+  EXPECT_EQ(find(tree, "iexplore.exe"), std::nullopt);
+  EXPECT_EQ(find(tree, " iexplore.exe"), std::nullopt);
+  EXPECT_EQ(find(tree, ".."), std::nullopt);
+  EXPECT_EQ(find(tree, "x"), std::nullopt) << "directories are no matches";
+}
+
+TEST(TreeSearch, ReportsTheCopyClosestToTheRootAndOfEqualDepthsTheFirstByName) {
+  TempTree tree;
+  tree.file("a/b/c/d/velorin-4.exe");
+  const std::string shallow = tree.file("z/y/Velorin-4.exe");
+  EXPECT_EQ(find(tree, "velorin-4.exe"), shallow);
+  const std::string first = tree.file("m/y/velorin-4.EXE");
+  for (int run = 0; run < 3; ++run) EXPECT_EQ(find(tree, "velorin-4.exe"), first);
+}
+
+TEST(TreeSearch, KeepsTheLengthLimit) {
+  TempTree tree;
+  const std::size_t base = tree.root().string().size() + 1;  // the root and its slash
+  const std::string name = "lgxiebar.dll";
+  // A directory name that brings the whole path to exactly `total` characters.
+  const auto file_of_length = [&](std::size_t total, const std::string& top) {
+    return tree.file(top + "/" + std::string(total - base - top.size() - 2 - name.size(), 'd') + "/" + name);
+  };
+  const std::string fits = file_of_length(159, "a");
+  ASSERT_EQ(fits.size(), 159u);
+  EXPECT_EQ(find(tree, name), fits);
+  std::filesystem::remove_all(tree.path("a"));
+  ASSERT_EQ(file_of_length(160, "b").size(), 160u);
+  EXPECT_EQ(find(tree, name), std::nullopt) << "a path of 160 characters cannot be reported";
+  const std::string deeper = tree.file("c/d/e/" + name);
+  EXPECT_EQ(find(tree, name), deeper) << "the one that fits is reported instead";
+}
+
+TEST(TreeSearch, NeverFollowsALinkToADirectory) {
+  TempTree tree;
+  tree.link("loop/again", "..");
+  tree.link("loop/self", ".");
+  tree.file("elsewhere/target/mscomctl.ocx");
+  tree.link("shortcut", tree.path("elsewhere/target"));
+  const std::string found = tree.path("elsewhere/target/mscomctl.ocx");
+  EXPECT_EQ(find(tree, "mscomctl.ocx"), found) << "found at depth 3, not through the link at depth 2";
+  EXPECT_EQ(find(tree, "absent.dll"), std::nullopt);
+}
+
+TEST(TreeSearch, ALinkToAFileIsAMatchAndADanglingOneIsNot) {
+  TempTree tree;
+  tree.file("real/data.bin");
+  tree.link("a/comdlg32.ocx", tree.path("real/data.bin"));
+  tree.link("b/mscomctl.ocx", tree.path("real/none"));
+  EXPECT_EQ(find(tree, "comdlg32.ocx"), tree.path("a/comdlg32.ocx"));
+  EXPECT_EQ(find(tree, "mscomctl.ocx"), std::nullopt);
+}
+
+// A chain of directories "d" below the root, deeper than any path can name,
+// made and removed a level at a time.
+class DeepChain final {
+ public:
+  DeepChain(const TempTree& tree, int levels) : root_(open(tree.root().c_str(), O_DIRECTORY)) {
+    int fd = dup(root_);
+    for (int i = 0; i < levels && fd >= 0; ++i) {
+      mkdirat(fd, "d", 0755);
+      const int below = openat(fd, "d", O_DIRECTORY);
+      close(fd);
+      fd = below;
+    }
+    if (fd >= 0) close(fd);
+  }
+  ~DeepChain() {
+    // Lift what lies below the top level up to the root, then drop the emptied top.
+    while (renameat(root_, "d/d", root_, "lifted") == 0) {
+      unlinkat(root_, "d", AT_REMOVEDIR);
+      renameat(root_, "lifted", root_, "d");
+    }
+    unlinkat(root_, "d", AT_REMOVEDIR);
+    close(root_);
+  }
+
+ private:
+  int root_;
+};
+
+TEST(TreeSearch, ATreeThousandsOfLevelsDeepEndsWithoutFailing) {
+  TempTree tree;
+  const DeepChain chain(tree, 5000);
+  const std::string near = tree.file("d/d/d/iexplore.exe");
+  EXPECT_EQ(find(tree, "iexplore.exe"), near);
+  EXPECT_EQ(find(tree, "absent.exe"), std::nullopt);
+}
+
+TEST(TreeSearch, PassesOverDirectoriesItMayNotRead) {
+  TempTree tree;
+  tree.file("locked/inner/comdlg32.ocx");
+  const std::string open = tree.file("open/deeper/still/comdlg32.ocx");
+  chmod(tree.root().c_str(), 0755);
+  for (const char* d : {"open", "open/deeper", "open/deeper/still"}) chmod(tree.path(d).c_str(), 0755);
+  chmod(tree.path("locked").c_str(), 0700);
+  // Root reads every directory, so the search runs as nobody, in a child.
+  int pipe_fds[2];
+  ASSERT_EQ(pipe(pipe_fds), 0);
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    close(pipe_fds[0]);
+    if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(2);
+    const std::optional<std::string> found = find(tree, "comdlg32.ocx");
+    const std::string answer = found.value_or("none");
+    const bool written = write(pipe_fds[1], answer.data(), answer.size()) == static_cast<ssize_t>(answer.size());
+    _exit(written ? 0 : 3);
+  }
+  close(pipe_fds[1]);
+  std::string answer;
+  char chunk[256];
+  for (ssize_t n; (n = read(pipe_fds[0], chunk, sizeof chunk)) > 0;) answer.append(chunk, static_cast<std::size_t>(n));
+  close(pipe_fds[0]);
+  int status = 0;
+  waitpid(child, &status, 0);
+  ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  if (geteuid() != 0 && access(tree.path("locked").c_str(), R_OK) == 0) GTEST_SKIP() << "cannot lock a directory";
+  EXPECT_EQ(answer, open);
+}
+
+TEST(TreeSearch, DoesNotDescendIntoPseudoFileSystems) {
+  if (!std::filesystem::exists("/proc/self/status")) GTEST_SKIP() << "no /proc here";
+  EXPECT_EQ(search_tree("/proc", "status", 159), std::nullopt);
+  EXPECT_EQ(search_tree("/proc/self", "status", 159), std::nullopt);
+  if (std::filesystem::exists("/sys/kernel")) {
+    EXPECT_EQ(search_tree("/sys", "uevent", 159), std::nullopt);
+  }
+}
+
+}  // namespace
+}  // namespace velorin
