@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "app/form1.h"
+#include "drive_trees.h"
 #include "fake_platform.h"
 #include "platform/qt/main_window.h"
 
@@ -164,6 +165,44 @@ TEST(MainWindow, TypingReachesTheModelAndKeepsTheCaret) {
   EXPECT_EQ(s.form.Text6.SelStart(), 2);
   s.form.Text6.set_Text(u"\\windows\\system32\\");
   EXPECT_EQ(edit->text(), QStringLiteral("\\windows\\system32\\"));
+}
+
+TEST(MainWindow, TypingACapitalIntoAResultBoxShowsItSmallWithTheCaretAtTheEnd) {
+  Started s;
+  s.form.Label27_Click();
+  auto* edit = s.widget<QLineEdit>("Text2");
+  edit->setCursorPosition(0);
+  QTest::keyClick(edit, Qt::Key_X, Qt::ShiftModifier);
+  EXPECT_EQ(edit->text(), QStringLiteral("xsuche  mscomctl.ocx datei !"));
+  EXPECT_EQ(edit->cursorPosition(), edit->text().size());
+  EXPECT_EQ(s.form.Text2.Text(), u"xsuche  mscomctl.ocx datei !");
+}
+
+TEST(MainWindow, ClickingTheTestButtonShowsTheVerdictOnScreen) {
+  testing::DriveTrees drives;
+  drives.c.file("WINDOWS/System32/COMDLG32.OCX");
+  drives.c.file("Programme/Internet Explorer/IEXPLORE.EXE");
+  Form1 form(drives.platform);
+  MainWindow window(form);
+  form.Form_Load();
+  window.start();
+  form.LabelPfad_Click();  // as the first focus does
+  const auto shown = [&](const char* name) { return window.findChild<QWidget*>(QString::fromLatin1(name))->isVisible(); };
+  QTest::mouseClick(window.findChild<QWidget*>(QStringLiteral("Command1")), Qt::LeftButton);
+  EXPECT_TRUE(shown("Label1")) << "comdlg32.ocx found";
+  EXPECT_TRUE(shown("Label6")) << "mscomctl.ocx missing";
+  EXPECT_TRUE(shown("Label7"));
+  EXPECT_TRUE(shown("Label8"));
+  EXPECT_TRUE(shown("Label9"));
+  EXPECT_TRUE(shown("Command12"));
+  EXPECT_TRUE(shown("Picture3"));
+  EXPECT_FALSE(shown("Command6"));
+  EXPECT_FALSE(shown("Label20"));
+  EXPECT_EQ(window.findChild<QLabel*>(QStringLiteral("Label16"))->text(),
+            QStringLiteral(" ActiveX -Steuerelement [mscomctl.ocx] wurde nicht gefunden !"));
+  const QImage image = window.grab().toImage();
+  EXPECT_EQ(image.pixelColor(1000 / 15, 1000 / 15), QColor(0, 192, 0)) << "the green mark of row 1";
+  EXPECT_EQ(image.pixelColor(1000 / 15, 1450 / 15), QColor(255, 0, 0)) << "the red mark of row 2";
 }
 
 TEST(MainWindow, AltAEndsTheProgram) {
