@@ -12,11 +12,19 @@ struct EventHandler final {
 };
 
 constexpr EventHandler kClick[] = {
-    {"Command1", &Form1::Command1_Click},   {"Command3", &Form1::Command3_Click},
-    {"Command5", &Form1::Command5_Click},   {"Command8", &Form1::Command8_Click},
-    {"Command10", &Form1::Command10_Click}, {"Label22", &Form1::Label22_Click},
-    {"Label23", &Form1::Label23_Click},     {"Label27", &Form1::Label27_Click},
-    {"LabelPfad", &Form1::LabelPfad_Click},
+    {"Command1", &Form1::Command1_Click},   {"Command2", &Form1::Command2_Click},
+    {"Command3", &Form1::Command3_Click},   {"Command4", &Form1::Command4_Click},
+    {"Command5", &Form1::Command5_Click},   {"Command6", &Form1::Command6_Click},
+    {"Command8", &Form1::Command8_Click},   {"Command10", &Form1::Command10_Click},
+    {"Command12", &Form1::Command12_Click}, {"Frame1", &Form1::Frame1_Click},
+    {"Label1", &Form1::Label1_Click},       {"Label2", &Form1::Label2_Click},
+    {"Label3", &Form1::Label3_Click},       {"Label4", &Form1::Label4_Click},
+    {"Label5", &Form1::Label5_Click},       {"Label6", &Form1::Label6_Click},
+    {"Label7", &Form1::Label7_Click},       {"Label8", &Form1::Label8_Click},
+    {"Label9", &Form1::Label9_Click},       {"Label22", &Form1::Label22_Click},
+    {"Label23", &Form1::Label23_Click},     {"Label26", &Form1::Label26_Click},
+    {"Label27", &Form1::Label27_Click},     {"LabelPfad", &Form1::LabelPfad_Click},
+    {"Picture3", &Form1::Picture3_Click},
 };
 
 constexpr EventHandler kGotFocus[] = {

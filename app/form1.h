@@ -74,7 +74,32 @@ class Form1 final {
   void Text4_Change();
   void Text5_Change();
 
+  // Leading to what is missing.
+  void SetSystemFolderPath();
+  std::int16_t SelectedOptionIndex(const ControlArray& options);
+  void Command2_Click();
+  void Command4_Click();
+  void Command6_Click();
+  void Command12_Click();
+  void Frame1_Click();
+  void Label1_Click();
+  void Label2_Click();
+  void Label3_Click();
+  void Label4_Click();
+  void Label5_Click();
+  void Label6_Click();
+  void Label7_Click();
+  void Label8_Click();
+  void Label9_Click();
+  void Label26_Click();
+  void Picture3_Click();
+
  private:
+  // Hands a target to the system's shell, owned by this window.
+  void open_target(const std::u16string& target);
+  // Puts a target into Text6 and opens what Text6 then holds.
+  void open_through_target_field(const std::u16string& target);
+  void open_system_folder();
   // Searches each component of the check list under root() and writes the
   // row's lead text and the found path into its result box.
   void fill_result_boxes(const std::function<std::u16string()>& root, std::u16string_view ComponentCheck::*lead);

@@ -46,6 +46,17 @@ class Platform {
   virtual std::int32_t SearchTreeForFile(std::string_view root, std::string_view name,
                                          std::span<char, kSearchPathBuffer> buffer) = 0;
 
+  // Opens a file, folder, address or program with what the system associates
+  // with it, without waiting; the result is not looked at.
+  virtual std::intptr_t ShellExecuteA(WindowHandle owner, std::string_view operation, std::string_view file,
+                                      std::int32_t show) = 0;
+  // Starts the program at this full path without waiting; 0 when it could
+  // not be started. The path reaches the system as one whole, blanks and all.
+  virtual std::int32_t start_program(std::string_view program, std::int32_t window_style) = 0;
+  // The folder the running program file lies in, and the system's path separator.
+  virtual std::string application_folder() = 0;
+  virtual char path_separator() = 0;
+
   // The system's ANSI code page, both ways.
   virtual std::string to_ansi(std::u16string_view text) = 0;
   virtual std::u16string from_ansi(std::string_view text) = 0;

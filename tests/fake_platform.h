@@ -43,10 +43,31 @@ class FakePlatform final : public Platform {
   };
   std::vector<Search> searches;
 
+  // Every shell open and program start, as the platform received them.
+  struct ShellCall {
+    WindowHandle owner;
+    std::string operation, file;
+    std::int32_t show;
+    bool operator==(const ShellCall&) const = default;
+  };
+  std::vector<ShellCall> opened;
+  Outcome shell_outcome = Outcome::Succeed;
+  struct Start {
+    std::string program;
+    std::int32_t window_style;
+    bool operator==(const Start&) const = default;
+  };
+  std::vector<Start> started;
+  Outcome start_outcome = Outcome::Succeed;
+  std::string program_folder = "C:\\Tools";
+  char separator = '\\';
+
   Outcome conversion_outcome = Outcome::Succeed;
   Outcome case_outcome = Outcome::Succeed;
+  std::uint32_t version_size_seen = 0;
 
   std::int32_t GetVersionExA(VersionRecord& record) override {
+    version_size_seen = record.dwOSVersionInfoSize;
     if (act(version_outcome)) return 0;
     const std::uint32_t size = record.dwOSVersionInfoSize;
     record = version;
@@ -84,6 +105,20 @@ class FakePlatform final : public Platform {
     return 1;
   }
 
+  std::intptr_t ShellExecuteA(WindowHandle owner, std::string_view operation, std::string_view file,
+                              std::int32_t show) override {
+    opened.push_back({owner, std::string(operation), std::string(file), show});
+    return act(shell_outcome) ? 2 : 42;  // 2: ERROR_FILE_NOT_FOUND
+  }
+
+  std::int32_t start_program(std::string_view program, std::int32_t window_style) override {
+    started.push_back({std::string(program), window_style});
+    return act(start_outcome) ? 0 : 1;
+  }
+
+  std::string application_folder() override { return program_folder; }
+  char path_separator() override { return separator; }
+
   std::string to_ansi(std::u16string_view text) override {
     act_or_throw();
     std::string out;
@@ -108,7 +143,8 @@ class FakePlatform final : public Platform {
 
   // Every operation fails, or throws.
   void break_everything(Outcome outcome) {
-    version_outcome = location_outcome = path_outcome = search_outcome = conversion_outcome = case_outcome = outcome;
+    version_outcome = location_outcome = path_outcome = search_outcome = shell_outcome = start_outcome =
+        conversion_outcome = case_outcome = outcome;
   }
 
   void set_version(std::uint32_t platform, std::uint32_t major, std::uint32_t minor, std::uint32_t build,

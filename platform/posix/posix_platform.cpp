@@ -1,7 +1,10 @@
 #include "platform/posix/posix_platform.h"
 
 #include <cstring>
+#include <filesystem>
+
 #include "platform/posix/case_mapping.h"
+#include "platform/posix/spawn.h"
 #include "platform/posix/tree_search.h"
 #include "platform/posix/utf.h"
 
@@ -37,6 +40,22 @@ std::int32_t PosixPlatform::SearchTreeForFile(std::string_view root, std::string
   found->copy(buffer.data(), found->size());
   buffer[found->size()] = '\0';
   return 1;
+}
+
+// Windows' ShellExecute answers above 32 for success.
+std::intptr_t PosixPlatform::ShellExecuteA(WindowHandle, std::string_view, std::string_view file, std::int32_t) {
+  return spawn_detached({opener_, std::string(file)}) ? 33 : 0;
+}
+
+std::int32_t PosixPlatform::start_program(std::string_view program, std::int32_t) {
+  return spawn_detached({std::string(program)}) ? 1 : 0;
+}
+
+std::string PosixPlatform::application_folder() {
+  std::error_code error;
+  const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+  if (error) return {};
+  return program.parent_path().string();
 }
 
 std::string PosixPlatform::to_ansi(std::u16string_view text) { return utf8_from_utf16(text); }

@@ -81,25 +81,10 @@ TEST(OsDetection, AFailingConversionOfTheServicePackTextStillNamesTheSystem) {
 }
 
 TEST(OsDetection, TheRecordIsHandedOverWithItsSize) {
-  struct SizeCheck final : Platform {
-    std::uint32_t size_seen = 0;
-    std::int32_t GetVersionExA(VersionRecord& record) override {
-      size_seen = record.dwOSVersionInfoSize;
-      return 1;
-    }
-    std::int32_t SHGetSpecialFolderLocation(WindowHandle, std::int32_t, ItemIdList&) override { return 1; }
-    std::int32_t SHGetPathFromIDListA(ItemIdList, std::span<char, kFolderPathBuffer>) override { return 0; }
-    void free_item_list(ItemIdList) override {}
-    std::int32_t SearchTreeForFile(std::string_view, std::string_view, std::span<char, kSearchPathBuffer>) override {
-      return 0;
-    }
-    std::string to_ansi(std::u16string_view) override { return {}; }
-    std::u16string from_ansi(std::string_view) override { return {}; }
-    std::u16string lower_case(std::u16string_view t) override { return std::u16string(t); }
-  } platform;
+  FakePlatform platform;
   Form1 form(platform);
   form.Label23_Click();
-  EXPECT_EQ(platform.size_seen, 148u);
+  EXPECT_EQ(platform.version_size_seen, 148u);
 }
 
 struct CaptionCase {

@@ -36,6 +36,12 @@ start() {
 
 geometry() { xwininfo -id "$window" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}'; }
 
+# Waits up to three seconds for the window to take a size.
+size_becomes() {
+  for _ in $(seq 30); do [[ $(geometry) == "$1" ]] && return 0; sleep 0.1; done
+  fail "size $(geometry), not $1"
+}
+
 # Ends within five seconds with exit code 0, or fails.
 ends() {
   for _ in $(seq 50); do
@@ -53,13 +59,12 @@ ends() {
 click() { xdotool mousemove --window "$window" $(($1 / 15)) $(($2 / 15)) click 1; }
 
 start
-[[ $(geometry) == 698x358 ]] || fail "start size $(geometry)"
+size_becomes 698x358
 click 400 5160                 # "Pfad..."
-sleep 0.5
-[[ $(geometry) == 698x483 ]] || fail "size after Pfad... $(geometry)"
+size_becomes 698x483
 click 400 5160
 sleep 0.3
-[[ $(geometry) == 698x483 ]] || fail "size after a second Pfad... $(geometry)"
+size_becomes 698x483
 click 9500 5100                # "&Abbrechen"
 ends "&Abbrechen"
 
