@@ -205,6 +205,74 @@ TEST(MainWindow, ClickingTheTestButtonShowsTheVerdictOnScreen) {
   EXPECT_EQ(image.pixelColor(1000 / 15, 1450 / 15), QColor(255, 0, 0)) << "the red mark of row 2";
 }
 
+// A left click where the user would put the pointer, a point of the window in twips.
+void click_at(QWidget* window, int x, int y) {
+  const QPoint at(x / 15, y / 15);
+  QWidget* target = window->childAt(at);
+  if (!target) target = window;
+  QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(window, at));
+}
+
+TEST(MainWindow, EachVisibleControlOfAVerdictOpensItsTarget) {
+  Started s;
+  s.form.Label27_Click();
+  s.form.Click(s.form.Command1);  // nothing is found: every missing mark and download is shown
+  const std::string product(VELORIN_PRODUCT_SITE), speech(VELORIN_SPEECH_SITE);
+  const std::pair<const char*, std::string> clicks[] = {
+      {"Command12", product + "/ocx/systemtest.htm"},
+      {"Command2", speech + "/download.php"},
+      {"Picture3", product + "/ocx/Ocx.zip"},
+      {"Label26", product + "/ocx/systemtest.htm"},
+      {"Label5", "\\windows\\system32\\"},
+      {"Label6", "\\windows\\system32\\"},
+      {"Label7", "C:\\Programme\\Internet Explorer\\IEXPLORE.EXE"},
+  };
+  for (const auto& [name, target] : clicks) {
+    s.platform.opened.clear();
+    QWidget* w = s.widget(name);
+    ASSERT_TRUE(w->isVisible()) << name;
+    QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(3, 3));
+    ASSERT_EQ(s.platform.opened.size(), 1u) << name;
+    EXPECT_EQ(s.platform.opened[0].file, target) << name;
+  }
+  s.platform.opened.clear();
+  click_at(s.window.get(), 7000, 1800);  // a bare part of Frame1
+  ASSERT_EQ(s.platform.opened.size(), 1u);
+  EXPECT_EQ(s.platform.opened[0].file, "/Programme/Gemeinsame Dateien/WebSpeech.4.0/LgxIEBar.dll/help.htm");
+  QTest::mouseClick(s.widget("Label8"), Qt::LeftButton, {}, QPoint(3, 3));
+  EXPECT_EQ(s.platform.started.at(0).program, "C:\\Tools\\Start.exe");
+}
+
+TEST(MainWindow, ThePresentMarksOpenTheirTargets) {
+  Started s;
+  const char16_t* found[] = {u"c:\\comdlg32.ocx", u"c:\\mscomctl.ocx", u"c:\\lgxiebar.dll", u"c:\\velorin-4.exe",
+                             u"c:\\iexplore.exe"};
+  Control* boxes[] = {&s.form.Text1, &s.form.Text2, &s.form.Text3, &s.form.Text4, &s.form.Text5};
+  for (int i = 0; i < 5; ++i) boxes[i]->set_Text(found[i]);
+  s.form.Command3_Click();
+  const std::pair<const char*, std::string> clicks[] = {
+      {"Label1", "\\windows\\system32\\"},
+      {"Label2", "\\windows\\system32\\"},
+      {"Label3", "res://LgxIEBar.dll/help.htm"},
+      {"Label4", ""},  // the fake finds no velorin-4.exe on C:
+      {"Label9", "IEXPLORE.EXE"},
+  };
+  for (const auto& [name, target] : clicks) {
+    s.platform.opened.clear();
+    QTest::mouseClick(s.widget(name), Qt::LeftButton, {}, QPoint(3, 3));
+    ASSERT_EQ(s.platform.opened.size(), 1u) << name;
+    EXPECT_EQ(s.platform.opened[0].file, target) << name;
+  }
+}
+
+TEST(MainWindow, TheSuccessButtonOpensThePageAndEndsTheProgram) {
+  Started s;
+  s.form.Command6.set_Visible(true);
+  EXPECT_TRUE(ends_after([&] { QTest::mouseClick(s.widget("Command6"), Qt::LeftButton); }));
+  ASSERT_EQ(s.platform.opened.size(), 1u);
+  EXPECT_EQ(s.platform.opened[0].file, std::string(VELORIN_PRODUCT_SITE) + "/downloadZ.htm");
+}
+
 TEST(MainWindow, AltAEndsTheProgram) {
   Started s;
   if (!s.active()) GTEST_SKIP() << "access keys need an active window";
