@@ -27,6 +27,20 @@ constexpr EventHandler kClick[] = {
     {"Picture3", &Form1::Picture3_Click},
 };
 
+constexpr EventHandler kMouseMove[] = {
+    {"Command1", &Form1::Command1_MouseMove},   {"Command2", &Form1::Command2_MouseMove},
+    {"Command4", &Form1::Command4_MouseMove},   {"Command5", &Form1::Command5_MouseMove},
+    {"Command6", &Form1::Command6_MouseMove},   {"Command8", &Form1::Command8_MouseMove},
+    {"Command10", &Form1::Command10_MouseMove}, {"Command12", &Form1::Command12_MouseMove},
+    {"Frame1", &Form1::Frame1_MouseMove},       {"Label1", &Form1::Label1_MouseMove},
+    {"Label2", &Form1::Label2_MouseMove},       {"Label5", &Form1::Label5_MouseMove},
+    {"Label6", &Form1::Label6_MouseMove},       {"Label14", &Form1::Label14_MouseMove},
+    {"Label15", &Form1::Label15_MouseMove},     {"Label16", &Form1::Label16_MouseMove},
+    {"Label17", &Form1::Label17_MouseMove},     {"Label18", &Form1::Label18_MouseMove},
+    {"Label19", &Form1::Label19_MouseMove},     {"LabelWin", &Form1::LabelWin_MouseMove},
+    {"Picture3", &Form1::Picture3_MouseMove},
+};
+
 constexpr EventHandler kGotFocus[] = {
     {"Command1", &Form1::Command1_GotFocus},
 };
@@ -101,6 +115,14 @@ Form1::Form1(Platform& platform)
 
 void Form1::Click(const Control& control) { dispatch(*this, kClick, control); }
 void Form1::GotFocus(const Control& control) { dispatch(*this, kGotFocus, control); }
+
+void Form1::MouseMove(const Control* control) {
+  if (control) {
+    dispatch(*this, kMouseMove, *control);
+  } else if (!unloaded_) {
+    Form_MouseMove();
+  }
+}
 
 void Form1::Unload() {
   if (unloaded_) return;

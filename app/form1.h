@@ -44,6 +44,8 @@ class Form1 final {
   // Nothing runs once the window is unloaded.
   void Click(const Control& control);
   void GotFocus(const Control& control);
+  // A movement over a control, or over the bare window when control is null.
+  void MouseMove(const Control* control);
   // The title bar's close box: unloads without asking.
   void Unload();
   bool unloaded() const { return unloaded_; }
@@ -93,6 +95,30 @@ class Form1 final {
   void Label9_Click();
   void Label26_Click();
   void Picture3_Click();
+
+  // Hover feedback.
+  void Form_MouseMove();
+  void Command1_MouseMove();
+  void Command2_MouseMove();
+  void Command4_MouseMove();
+  void Command5_MouseMove();
+  void Command6_MouseMove();
+  void Command8_MouseMove();
+  void Command10_MouseMove();
+  void Command12_MouseMove();
+  void Frame1_MouseMove();
+  void Label1_MouseMove();
+  void Label2_MouseMove();
+  void Label5_MouseMove();
+  void Label6_MouseMove();
+  void Label14_MouseMove();
+  void Label15_MouseMove();
+  void Label16_MouseMove();
+  void Label17_MouseMove();
+  void Label18_MouseMove();
+  void Label19_MouseMove();
+  void LabelWin_MouseMove();
+  void Picture3_MouseMove();
 
  private:
   // Hands a target to the system's shell, owned by this window.

@@ -17,6 +17,7 @@ namespace velorin::qt {
 
 void MainWindow::connect_events(Control& control, QWidget* w) {
   w->installEventFilter(this);
+  w->setMouseTracking(true);
   if (auto* button = qobject_cast<QPushButton*>(w)) {
     connect(button, &QPushButton::clicked, this, [this, &control] { form_.Click(control); });
   } else if (auto* option = qobject_cast<QRadioButton*>(w)) {
@@ -32,6 +33,7 @@ void MainWindow::connect_events(Control& control, QWidget* w) {
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   auto* w = qobject_cast<QWidget*>(watched);
+  if (event->type() == QEvent::MouseMove && w) mouse_move(w, event);
   const auto it = controls_.find(w);
   if (it == controls_.end()) return QWidget::eventFilter(watched, event);
   switch (event->type()) {
@@ -60,6 +62,18 @@ void MainWindow::mouse_click(QWidget* w, QEvent* event) {
     pressed_ = nullptr;
     form_.Click(*target);
   }
+}
+
+// Every movement inside the client area goes to the control the core places
+// under the pointer, or to the window itself.
+void MainWindow::mouse_move(QWidget* w, QEvent* event) {
+  const auto* mouse = static_cast<QMouseEvent*>(event);
+  const QPoint at = w->mapTo(this, mouse->position().toPoint());
+  if (mouse->timestamp() == last_move_time_ && at == last_move_at_) return;
+  last_move_time_ = mouse->timestamp();
+  last_move_at_ = at;
+  if (!rect().contains(at)) return;
+  form_.MouseMove(control_at(form_.window(), twips(at.x()), twips(at.y())));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

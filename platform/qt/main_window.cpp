@@ -103,6 +103,8 @@ MainWindow::MainWindow(Form1& form) : form_(form) {
       create_native_control(*c, frame ? widgets_.at(frame) : this);
     }
   }
+  setMouseTracking(true);
+  installEventFilter(this);
   form_.window().set_observer(this);
 }
 

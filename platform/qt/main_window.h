@@ -40,11 +40,16 @@ class MainWindow final : public QWidget, private WindowObserver {
   // events.cpp
   void connect_events(Control& control, QWidget* widget);
   void mouse_click(QWidget* widget, QEvent* event);
+  void mouse_move(QWidget* widget, QEvent* event);
 
   Form1& form_;
   std::unordered_map<const Control*, QWidget*> widgets_;
   std::unordered_map<const QWidget*, Control*> controls_;
   Control* pressed_ = nullptr;  // where the left button went down, for a click on release
+  // The last movement handed on: Qt passes a movement a widget ignores on to
+  // its parents, and the core is to see it once.
+  quint64 last_move_time_ = 0;
+  QPoint last_move_at_;
 };
 
 }  // namespace velorin::qt
