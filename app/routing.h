@@ -26,4 +26,8 @@ Control* first_focus(Window& window);
 enum class Direction { Forward, Backward };
 Control* next_focus(Window& window, const Control* current, Direction direction);
 
+// The shown button whose caption marks this letter as its access key ("&A"),
+// the first in tab order where two share it; null for none.
+Control* access_key_target(Window& window, char16_t letter);
+
 }  // namespace velorin

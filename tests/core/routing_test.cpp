@@ -125,5 +125,23 @@ TEST(TabOrder, TabAndShiftTabWrapAround) {
   EXPECT_EQ(next_focus(w, &form.Label27, Direction::Forward), &form.Command1) << "from outside the order";
 }
 
+TEST(AccessKeys, FindTheShownButtonThatCarriesTheLetter) {
+  testing::FakePlatform platform;
+  Form1 form(platform);
+  form.Form_Load();
+  Window& w = form.window();
+  EXPECT_EQ(access_key_target(w, u'a'), &form.Command8);
+  EXPECT_EQ(access_key_target(w, u'A'), &form.Command8);
+  EXPECT_EQ(access_key_target(w, u's'), &form.Command1) << "Command12 is hidden";
+  EXPECT_EQ(access_key_target(w, u'w'), nullptr) << "Command6 is hidden";
+  EXPECT_EQ(access_key_target(w, u'x'), nullptr);
+  form.Command6.set_Visible(true);
+  EXPECT_EQ(access_key_target(w, u'W'), &form.Command6);
+  form.Command1.set_Visible(false);
+  form.Command12.set_Visible(true);
+  EXPECT_EQ(access_key_target(w, u'S'), &form.Command12);
+  EXPECT_EQ(access_key_target(w, u'C'), nullptr) << "the parked buttons have none";
+}
+
 }  // namespace
 }  // namespace velorin

@@ -1,0 +1,28 @@
+#pragma once
+// The platform operations on Windows, by the system's own calls: the version
+// record, the shell's special folders, the image-help tree search, the shell's
+// "Open", the ANSI code page and the system's case mapping.
+
+#include "platform/platform.h"
+
+namespace velorin {
+
+class Win32Platform final : public Platform {
+ public:
+  std::int32_t GetVersionExA(VersionRecord& record) override;
+  std::int32_t SHGetSpecialFolderLocation(WindowHandle owner, std::int32_t folder, ItemIdList& list) override;
+  std::int32_t SHGetPathFromIDListA(ItemIdList list, std::span<char, kFolderPathBuffer> buffer) override;
+  void free_item_list(ItemIdList list) override;
+  std::int32_t SearchTreeForFile(std::string_view root, std::string_view name,
+                                 std::span<char, kSearchPathBuffer> buffer) override;
+  std::intptr_t ShellExecuteA(WindowHandle owner, std::string_view operation, std::string_view file,
+                              std::int32_t show) override;
+  std::int32_t start_program(std::string_view program, std::int32_t window_style) override;
+  std::string application_folder() override;
+  char path_separator() override { return '\\'; }
+  std::string to_ansi(std::u16string_view text) override;
+  std::u16string from_ansi(std::string_view text) override;
+  std::u16string lower_case(std::u16string_view text) override;
+};
+
+}  // namespace velorin
