@@ -48,7 +48,7 @@ struct Font final {
   int centipoints = 825;  // 8.25 pt
   bool bold = false;
   constexpr double points() const { return centipoints / 100.0; }
-  constexpr bool operator==(const Font&) const = default;
+  constexpr auto operator<=>(const Font&) const = default;
 };
 
 namespace fonts {

@@ -33,8 +33,9 @@ void Win32Platform::free_item_list(ItemIdList list) { CoTaskMemFree(reinterpret_
 // caller's counts as not found.
 std::int32_t Win32Platform::SearchTreeForFile(std::string_view root, std::string_view name,
                                               std::span<char, kSearchPathBuffer> buffer) {
+  std::string root_path(root), file_name(name);  // MinGW declares the inputs writable
   char found[MAX_PATH + 1] = {};
-  if (!::SearchTreeForFile(std::string(root).c_str(), std::string(name).c_str(), found)) return 0;
+  if (!::SearchTreeForFile(root_path.data(), file_name.data(), found)) return 0;
   const std::size_t length = strnlen(found, sizeof found);
   if (length >= buffer.size()) return 0;
   std::memcpy(buffer.data(), found, length + 1);

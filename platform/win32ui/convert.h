@@ -1,0 +1,32 @@
+#pragma once
+// The model's units and values in Win32 terms: twips to pixels at the
+// screen's DPI, colour values to COLORREF (system colours through
+// GetSysColor), the model's UTF-16 text to wide strings.
+
+#include <windows.h>
+
+#include <string>
+
+#include "app/catalogue.h"
+
+namespace velorin::win32 {
+
+inline int pixels(int twips, int dpi) { return MulDiv(twips, dpi, 1440); }
+
+// Edges are rounded on their own so that neighbouring controls stay flush.
+inline RECT pixel_rect(const ControlSpec& s, int dpi) {
+  return RECT{pixels(s.left, dpi), pixels(s.top, dpi), pixels(s.left + s.width, dpi), pixels(s.top + s.height, dpi)};
+}
+
+inline COLORREF colorref(Colour c) {
+  // A colour value is already laid out as COLORREF: &H00BBGGRR.
+  return c.is_system() ? GetSysColor(c.system_index()) : static_cast<COLORREF>(c.value);
+}
+
+inline const wchar_t* wide(const std::u16string& text) { return reinterpret_cast<const wchar_t*>(text.c_str()); }
+
+inline std::u16string u16string(const wchar_t* text, int length) {
+  return std::u16string(reinterpret_cast<const char16_t*>(text), static_cast<std::size_t>(length));
+}
+
+}  // namespace velorin::win32

@@ -1,0 +1,240 @@
+// Native messages in, handler calls out. Buttons report their own clicks
+// (the mouse, Space and access keys alike); every other click and every
+// movement is placed by the core's stacking rule, at the point of the
+// window where it happened.
+
+#include <windows.h>
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include <vector>
+
+#include "app/routing.h"
+#include "platform/win32ui/artwork.h"
+#include "platform/win32ui/convert.h"
+#include "platform/win32ui/main_window.h"
+
+namespace velorin::win32 {
+
+LRESULT CALLBACK MainWindow::window_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_NCCREATE) {
+    auto* self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
+    self->hwnd_ = hwnd;
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  return self ? self->handle_message(message, wparam, lparam) : DefWindowProcW(hwnd, message, wparam, lparam);
+}
+
+LRESULT MainWindow::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_COMMAND:
+      on_command(reinterpret_cast<HWND>(lparam), HIWORD(wparam));
+      return 0;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORBTN:
+      return on_colour(reinterpret_cast<HWND>(lparam), reinterpret_cast<HDC>(wparam));
+    case WM_DRAWITEM:
+      on_draw_item(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam));
+      return TRUE;
+    case WM_MOUSEMOVE:
+      on_mouse_move(client_point(hwnd_, lparam));
+      return 0;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+      on_mouse_button(client_point(hwnd_, lparam), message == WM_LBUTTONDOWN);
+      return 0;
+    case WM_CLOSE:
+      form_.Unload();
+      return 0;
+    case WM_DESTROY:
+      PostQuitMessage(0);
+      return 0;
+    default:
+      return DefWindowProcW(hwnd_, message, wparam, lparam);
+  }
+}
+
+LRESULT CALLBACK MainWindow::child_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  Native* n = self ? self->native(hwnd) : nullptr;
+  if (!n) return DefWindowProcW(hwnd, message, wparam, lparam);
+  return self->handle_child_message(*n, message, wparam, lparam);
+}
+
+LRESULT MainWindow::handle_child_message(Native& n, UINT message, WPARAM wparam, LPARAM lparam) {
+  const WNDPROC native_proc = n.native_proc;
+  const HWND hwnd = n.hwnd;
+  Control& control = *n.control;
+  switch (message) {
+    // A frame holds controls of its own; what they report goes to the window.
+    case WM_COMMAND:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORBTN:
+    case WM_DRAWITEM:
+      if (control.spec().kind == Kind::Frame) return handle_message(message, wparam, lparam);
+      break;
+    case WM_ERASEBKGND:
+      // A group box leaves its inside unpainted; it is the frame's colour.
+      if (control.spec().kind == Kind::Frame) {
+        RECT r = {};
+        GetClientRect(hwnd, &r);
+        FillRect(reinterpret_cast<HDC>(wparam), &r, brush(colorref(control.BackColor())));
+        return TRUE;
+      }
+      break;
+    case WM_MOUSEMOVE: {
+      MSG relay = {hwnd, message, wparam, lparam, 0, {}};
+      SendMessageW(tooltip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relay));
+      on_mouse_move(client_point(hwnd, lparam));
+      break;
+    }
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+      if (control.spec().kind != Kind::CommandButton && control.spec().kind != Kind::OptionButton)
+        on_mouse_button(client_point(hwnd, lparam), message == WM_LBUTTONDOWN);
+      break;
+    case WM_SETCURSOR:
+      SetCursor(cursor(control.spec().pointer));
+      return TRUE;
+    case WM_SETFOCUS:
+      form_.GotFocus(control);
+      break;
+    default:
+      break;
+  }
+  return CallWindowProcW(native_proc, hwnd, message, wparam, lparam);
+}
+
+void MainWindow::on_command(HWND child, int notification) {
+  Native* n = native(child);
+  if (!n) return;
+  Control& control = *n->control;
+  switch (control.spec().kind) {
+    case Kind::CommandButton:
+      if (notification == BN_CLICKED) form_.Click(control);
+      break;
+    case Kind::OptionButton:
+      if (notification == BN_CLICKED) control.set_Value(true);
+      break;
+    case Kind::TextBox:
+      if (notification == EN_CHANGE && !applying_) {
+        std::vector<wchar_t> buffer(static_cast<std::size_t>(GetWindowTextLengthW(child)) + 1);
+        const int length = GetWindowTextW(child, buffer.data(), static_cast<int>(buffer.size()));
+        control.set_Text(u16string(buffer.data(), length));
+      }
+      break;
+    case Kind::Frame:
+    case Kind::Label:
+    case Kind::PictureBox:
+      break;
+  }
+}
+
+// Labels show their own colour, or where they are transparent their
+// container's, which is plain in this window.
+LRESULT MainWindow::on_colour(HWND child, HDC dc) {
+  Native* n = native(child);
+  if (!n) return reinterpret_cast<LRESULT>(brush(colorref(form_spec().back)));
+  const Control& control = *n->control;
+  const ControlSpec& s = control.spec();
+  Colour back = control.BackColor();
+  if (s.back_style == BackStyle::Transparent) {
+    const Control* frame = form_.window().container_of(control);
+    back = frame ? frame->BackColor() : form_spec().back;
+  }
+  SetTextColor(dc, colorref(s.fore));
+  SetBkColor(dc, colorref(back));
+  return reinterpret_cast<LRESULT>(brush(colorref(back)));
+}
+
+// Graphical buttons in their own colour, and the picture boxes.
+void MainWindow::on_draw_item(const DRAWITEMSTRUCT& item) {
+  Native* n = native(item.hwndItem);
+  if (!n) return;
+  const Control& control = *n->control;
+  const ControlSpec& s = control.spec();
+  RECT r = item.rcItem;
+  FillRect(item.hDC, &r, brush(colorref(control.BackColor())));
+  if (s.kind == Kind::PictureBox) {
+    if (HBITMAP bitmap = picture(instance_, s.picture)) {
+      BITMAP info = {};
+      GetObjectW(bitmap, sizeof info, &info);
+      HDC memory = CreateCompatibleDC(item.hDC);
+      HGDIOBJ old = SelectObject(memory, bitmap);
+      StretchBlt(item.hDC, 0, 0, MulDiv(info.bmWidth, dpi_, 96), MulDiv(info.bmHeight, dpi_, 96), memory, 0, 0,
+                 info.bmWidth, info.bmHeight, SRCCOPY);
+      SelectObject(memory, old);
+      DeleteDC(memory);
+      DeleteObject(bitmap);
+    }
+    return;
+  }
+  const bool pressed = item.itemState & ODS_SELECTED;
+  if (s.look == Look::Flat) {
+    FrameRect(item.hDC, &r, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+  } else {
+    DrawEdge(item.hDC, &r, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
+  }
+  SetBkMode(item.hDC, TRANSPARENT);
+  SetTextColor(item.hDC, GetSysColor(COLOR_BTNTEXT));
+  RECT text = r;
+  if (pressed) OffsetRect(&text, 1, 1);
+  DrawTextW(item.hDC, wide(control.Caption()), -1, &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+  if (item.itemState & ODS_FOCUS) {
+    InflateRect(&r, -3, -3);
+    DrawFocusRect(item.hDC, &r);
+  }
+}
+
+POINT MainWindow::client_point(HWND from, LPARAM lparam) const {
+  POINT p = {GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};
+  MapWindowPoints(from, hwnd_, &p, 1);
+  return p;
+}
+
+void MainWindow::on_mouse_move(POINT client) {
+  RECT area = {};
+  GetClientRect(hwnd_, &area);
+  if (!PtInRect(&area, client)) return;
+  form_.MouseMove(control_at(form_.window(), MulDiv(client.x, 1440, dpi_), MulDiv(client.y, 1440, dpi_)));
+}
+
+// A click is a press and a release of the left button on the same control.
+void MainWindow::on_mouse_button(POINT client, bool down) {
+  Control* target = control_at(form_.window(), MulDiv(client.x, 1440, dpi_), MulDiv(client.y, 1440, dpi_));
+  if (down) {
+    pressed_ = target;
+  } else if (target && target == pressed_) {
+    pressed_ = nullptr;
+    form_.Click(*target);
+  }
+}
+
+bool MainWindow::pre_translate(const MSG& msg) {
+  if (!IsWindow(hwnd_) || (msg.hwnd != hwnd_ && !IsChild(hwnd_, msg.hwnd))) return false;
+  Native* focused = native(GetFocus());
+  if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB) {
+    const bool back = GetKeyState(VK_SHIFT) < 0;
+    if (Control* next = next_focus(form_.window(), focused ? focused->control : nullptr,
+                                   back ? Direction::Backward : Direction::Forward))
+      SetFocus(hwnds_.at(next));
+    return true;
+  }
+  if (msg.message == WM_KEYDOWN && msg.wParam == VK_RETURN && focused &&
+      focused->control->spec().kind == Kind::CommandButton) {
+    SendMessageW(focused->hwnd, BM_CLICK, 0, 0);  // Enter presses the focused button
+    return true;
+  }
+  if (msg.message == WM_SYSKEYDOWN && msg.wParam >= 'A' && msg.wParam <= 'Z') {
+    if (Control* target = access_key_target(form_.window(), static_cast<char16_t>(msg.wParam))) {
+      SendMessageW(hwnds_.at(target), BM_CLICK, 0, 0);
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace velorin::win32
