@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Both program files carry the checker's identity, icon and manifest, and
+# import no DLL but the system's own. Usage: program_files_test.sh VERSION_INFO EXE...
+set -euo pipefail
+version_info=$1
+shift
+prefix=$(mktemp -d)
+export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+trap '/usr/lib/wine/wineserver -k 2>/dev/null || true; rm -rf "$prefix"' EXIT
+/usr/lib/wine/wine64 wineboot --init >/dev/null 2>&1
+
+expected="FILEVERSION=1.0.0.0
+PRODUCTVERSION=1.0.0.0
+Comments=System-Test
+FileDescription=System-Test online
+FileVersion=1.00
+InternalName=Systemtest-Velorin-4
+OriginalFilename=Systemtest-Velorin-4.exe
+ProductName=System-Test Velorin-4
+ProductVersion=1.00"
+system_dlls='^(COMCTL32|GDI32|imagehlp|KERNEL32|msvcrt|ole32|SHELL32|USER32)\.dll$'
+failures=0
+fail() { echo "FAIL $1: $2"; failures=$((failures + 1)); }
+for exe in "$@"; do
+  [[ -f $exe ]] || { fail "$exe" "missing"; continue; }
+  info=$(/usr/lib/wine/wine64 "$version_info" "$(/usr/lib/wine/wine64 winepath -w "$exe" 2>/dev/null | tr -d '\r')" | tr -d '\r')
+  [[ $info == "$expected" ]] || fail "$exe" "version resource is"$'\n'"$info"
+  dump=$(x86_64-w64-mingw32-objdump -p "$exe")
+  while read -r dll; do
+    [[ $dll =~ $system_dlls ]] || fail "$exe" "imports $dll"
+  done < <(awk '/DLL Name:/ {print $3}' <<<"$dump")
+  # The resource types at the top of the resource directory, by number.
+  types=$(awk '/Resource Directory section/ {on = 1} on && /^0[0-9a-f]+   Entry: ID:/ {sub(",", "", $4); print $4}' <<<"$dump")
+  for type in "0x000002 bitmap" "0x00000e icon" "0x000010 version" "0x000018 manifest"; do
+    grep -qx "${type% *}" <<<"$types" || fail "$exe" "no ${type#* } resource"
+  done
+  echo "checked $exe ($(x86_64-w64-mingw32-objdump -f "$exe" | awk '/file format/ {print $4}'))"
+done
+echo "$failures failed"
+((failures == 0))

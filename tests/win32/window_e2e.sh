@@ -1,0 +1,96 @@
+#!/usr/bin/env bash
+# The Windows program under Wine and Xvfb, driven from outside through its
+# control IDs: the operating system it names for each version Wine can
+# report, and a system test over planted files. Usage: window_e2e.sh PROGRAM DRIVER
+# With SCREENSHOTS set to a folder, the windows for win98 and winxp are saved there.
+set -euo pipefail
+program=$1
+driver=$2
+work=$(mktemp -d)
+export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+wine=/usr/lib/wine/wine64
+pid=
+cleanup() {
+  [[ -n "$pid" ]] && kill "$pid" 2>/dev/null || true
+  /usr/lib/wine/wineserver -k 2>/dev/null || true
+  [[ -n "${xvfb:-}" ]] && kill "$xvfb" 2>/dev/null || true
+  wait 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+xvfb=$!
+for _ in $(seq 100); do [[ -s "$work/display" ]] && break; sleep 0.1; done
+export DISPLAY=:$(cat "$work/display")
+$wine wineboot --init >/dev/null 2>&1
+
+failures=0
+check() {  # check WHAT EXPECTED ACTUAL
+  if [[ "$2" == "$3" ]]; then echo "ok   $1"; else echo "FAIL $1: expected '$2', got '$3'"; failures=$((failures + 1)); fi
+}
+drive() { $wine "$driver" "$@" | tr -d '\r'; }
+start() {
+  $wine "$program" >/dev/null 2>&1 &
+  pid=$!
+  drive wait >/dev/null
+}
+stop() {
+  drive close >/dev/null
+  for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+  kill -0 "$pid" 2>/dev/null && { check "$1: the close box ends the program" ended running; kill "$pid"; }
+  wait "$pid" 2>/dev/null || true
+  pid=
+}
+screenshot() {
+  [[ -n "${SCREENSHOTS:-}" ]] || return 0
+  local id
+  id=$(xwininfo -root -tree | awk '/"System-Test Velorin-4 Online !"/ {print $1; exit}')
+  sleep 1
+  import -window "$id" "$SCREENSHOTS/windows-$1.png"
+}
+
+# LabelWin 1050, Command1 1000, Command10 1001, Option1(0) 1041, Option1(1) 1042
+while IFS='|' read -r version name older; do
+  $wine reg add 'HKCU\Software\Wine' /v Version /t REG_SZ /d "$version" /f >/dev/null 2>&1
+  start
+  mapfile -t got < <(drive text 1050 visible 1000 visible 1001 checked 1041 checked 1042)
+  check "$version: system name" "Aktuelles Betriebssystem: $name" "${got[0]}"
+  if [[ $older == yes ]]; then expected=(0 1 0 1); else expected=(1 1 1 0); fi
+  check "$version: Command1, Command10, win2000, win98" "${expected[*]}" "${got[*]:1}"
+  [[ $version == win98 || $version == winxp ]] && screenshot "$version"
+  stop "$version"
+done <<'VERSIONS'
+win95|Windows 95|yes
+win98|Windows 98|yes
+winme|Windows ME|no
+nt40|Windows NT|no
+win2k|Windows 2000|no
+winxp|Windows XP|no
+win2003|Unbekanntes Betriebssystem|no
+VERSIONS
+
+# The system test over the program-files folder, the five files planted in mixed case.
+$wine reg add 'HKCU\Software\Wine' /v Version /t REG_SZ /d winxp /f >/dev/null 2>&1
+files="$WINEPREFIX/drive_c/Program Files"
+mkdir -p "$files/Common Files/System" "$files/Tools/OCX" "$files/WebSpeech.4.0" "$files/Velorin-4"
+touch "$files/Common Files/System/COMDLG32.OCX" "$files/Tools/OCX/MsComCtl.ocx" \
+  "$files/WebSpeech.4.0/LgxIEBar.dll" "$files/Velorin-4/Velorin-4.exe"
+[[ -n "$(find "$files" -iname iexplore.exe -print -quit)" ]] || touch "$files/IEXPLORE.EXE"
+start
+# Marks: Label1 1023, Label2 1022, Label3 1033, Label4 1032, Label9 1029, Label5 1021, Label10 1028;
+# Command6 1004, Label18 1026, Text4 1010.
+mapfile -t got < <(drive click 1000 visible 1023 visible 1022 visible 1033 visible 1032 visible 1029 \
+  visible 1021 visible 1028 visible 1004 text 1026 text 1010)
+check "system test: present marks" "1 1 1 1 1" "${got[*]:0:5}"
+check "system test: missing marks" "0 0" "${got[*]:5:2}"
+check "system test: success button" "1" "${got[7]}"
+check "system test: Velorin-4 status" " Velorin-4 Programm wurde gefunden !" "${got[8]}"
+check "system test: Velorin-4 result box" "velorin-4 wurde gefunden in:   c:\\program files\\velorin-4\\velorin-4.exe" "${got[9]}"
+mapfile -t got < <(drive click 1003)  # "&Abbrechen"
+for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+check "Abbrechen ends the program" ended "$(kill -0 "$pid" 2>/dev/null && echo running || echo ended)"
+wait "$pid" 2>/dev/null || true
+pid=
+
+echo "$failures failed"
+((failures == 0))
