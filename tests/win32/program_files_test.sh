@@ -20,6 +20,7 @@ ProductName=System-Test Velorin-4
 ProductVersion=1.00"
 system_dlls='^(COMCTL32|GDI32|imagehlp|KERNEL32|msvcrt|ole32|SHELL32|USER32)\.dll$'
 failures=0
+shopt -s nocasematch  # DLL names are case-blind on Windows
 fail() { echo "FAIL $1: $2"; failures=$((failures + 1)); }
 for exe in "$@"; do
   [[ -f $exe ]] || { fail "$exe" "missing"; continue; }
