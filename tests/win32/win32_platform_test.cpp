@@ -36,8 +36,6 @@ struct TempFolder {
   fs::path root;
 };
 
-std::int32_t folder_number(std::int32_t n) { return n; }
-
 TEST(Win32Platform, StartsWithTheSystemsNameAndItsProgramFilesFolder) {
   Win32Platform platform;
   Form1 form(platform);
@@ -51,7 +49,7 @@ TEST(Win32Platform, StartsWithTheSystemsNameAndItsProgramFilesFolder) {
 TEST(Win32Platform, AFolderTheShellDoesNotKnowGivesTheEmptyPath) {
   Win32Platform platform;
   Form1 form(platform);
-  std::int32_t unknown = folder_number(4711);
+  std::int32_t unknown = 4711;
   EXPECT_EQ(form.GetSpecialFolderPath(unknown), u"");
 }
 
@@ -79,7 +77,9 @@ TEST(Win32Platform, LowerCaseAndTheAnsiCodePage) {
   EXPECT_EQ(platform.lower_case(u"C:\\WINDOWS\\ÄPFEL.OCX"), u"c:\\windows\\äpfel.ocx");
   for (const std::u16string text : {u"", u"C:\\Programme", u"öffnen Ä ß"})
     EXPECT_EQ(platform.from_ansi(platform.to_ansi(text)), text);
-  if (GetACP() == 1252) EXPECT_EQ(platform.to_ansi(u"ü"), "\xFC");
+  if (GetACP() == 1252) {
+    EXPECT_EQ(platform.to_ansi(u"ü"), "\xFC");
+  }
 }
 
 TEST(Win32Platform, TheApplicationFolderHoldsTheRunningProgram) {
