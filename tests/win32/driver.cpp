@@ -3,10 +3,12 @@
 // and prints one line per query. Usage: driver.exe QUERY ID [QUERY ID ...]
 //   text ID, visible ID, checked ID: print the control's text, 1/0, 1/0
 //   click ID: press the button (returns when its handler has run)
+//   key tab, key alt+X: type the key into the window; focus: the focused control's ID
 //   wait: wait for the window; close: close it through its title bar
 
 #include <windows.h>
 
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -59,6 +61,23 @@ int main(int argc, char** argv) {
     if (query == "wait") continue;
     if (query == "close") {
       PostMessageW(window, WM_CLOSE, 0, 0);
+      continue;
+    }
+    if (query == "focus") {
+      GUITHREADINFO info = {};
+      info.cbSize = sizeof info;
+      GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
+      std::printf("%d\n", info.hwndFocus ? GetDlgCtrlID(info.hwndFocus) : 0);
+      continue;
+    }
+    if (query == "key" && i + 1 < argc) {
+      const std::string key = argv[++i];
+      if (key == "tab") {
+        PostMessageW(window, WM_KEYDOWN, VK_TAB, 1);
+      } else if (key.size() == 5 && key.starts_with("alt+")) {
+        PostMessageW(window, WM_SYSKEYDOWN, static_cast<WPARAM>(std::toupper(key[4])), 1 | (1 << 29));
+      }
+      Sleep(300);  // the window takes it from its queue
       continue;
     }
     if (i + 1 >= argc) return 2;

@@ -86,9 +86,12 @@ check "system test: missing marks" "0 0" "${got[*]:5:2}"
 check "system test: success button" "1" "${got[7]}"
 check "system test: Velorin-4 status" " Velorin-4 Programm wurde gefunden !" "${got[8]}"
 check "system test: Velorin-4 result box" "velorin-4 wurde gefunden in:   c:\\program files\\velorin-4\\velorin-4.exe" "${got[9]}"
-mapfile -t got < <(drive click 1003)  # "&Abbrechen"
+# Tab follows the tab index: Command1 (1000), then Command10 (1001), Command5 (1002).
+mapfile -t got < <(drive focus key tab focus key tab focus)
+check "first focus and Tab" "1000 1001 1002" "${got[*]}"
+drive key alt+a >/dev/null  # "&Abbrechen"
 for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-check "Abbrechen ends the program" ended "$(kill -0 "$pid" 2>/dev/null && echo running || echo ended)"
+check "Alt+A ends the program" ended "$(kill -0 "$pid" 2>/dev/null && echo running || echo ended)"
 wait "$pid" 2>/dev/null || true
 pid=
 
