@@ -5,10 +5,23 @@
 #include "app/skip_on_error.h"
 #include "check/check_list.h"
 
+#include <vector>
+
 namespace velorin {
 
+// The platform is told the five names first, so that it can walk the tree
+// once for all of them; each FileFind still makes its own checks.
 void Form1::fill_result_boxes(const std::function<std::u16string()>& root,
                               std::u16string_view ComponentCheck::*lead) {
+  step([&] {
+    std::vector<std::string> names;
+    for (const ComponentCheck& row : kCheckList) names.push_back(platform_.to_ansi(row.file));
+    platform_.begin_searches(names);
+  });
+  struct End final {
+    Platform& platform;
+    ~End() { step([&] { platform.end_searches(); }); }
+  } end{platform_};
   for (const ComponentCheck& row : kCheckList) {
     step([&] {
       const std::u16string found = FileFind(std::u16string(row.file), root());

@@ -9,6 +9,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace velorin {
 
@@ -45,6 +46,11 @@ class Platform {
   // NUL-ended full path written into buffer; 0 when there is none.
   virtual std::int32_t SearchTreeForFile(std::string_view root, std::string_view name,
                                          std::span<char, kSearchPathBuffer> buffer) = 0;
+  // A run of searches is about to ask for these names: the platform may walk
+  // each root once for all of them and answer the calls that follow from
+  // that walk, until end_searches(). Nothing is kept beyond it.
+  virtual void begin_searches(const std::vector<std::string>& names) = 0;
+  virtual void end_searches() = 0;
 
   // Opens a file, folder, address or program with what the system associates
   // with it, without waiting; the result is not looked at.

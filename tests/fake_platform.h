@@ -42,6 +42,9 @@ class FakePlatform final : public Platform {
     bool operator==(const Search&) const = default;
   };
   std::vector<Search> searches;
+  // The names of each run of searches, and whether it has ended.
+  std::vector<std::vector<std::string>> batches;
+  bool in_batch = false;
 
   // Every shell open and program start, as the platform received them.
   struct ShellCall {
@@ -104,6 +107,12 @@ class FakePlatform final : public Platform {
     if (n < buffer.size()) buffer[n] = '\0';
     return 1;
   }
+
+  void begin_searches(const std::vector<std::string>& names) override {
+    batches.push_back(names);
+    in_batch = true;
+  }
+  void end_searches() override { in_batch = false; }
 
   std::intptr_t ShellExecuteA(WindowHandle owner, std::string_view operation, std::string_view file,
                               std::int32_t show) override {

@@ -5,7 +5,6 @@
 
 #include "platform/posix/case_mapping.h"
 #include "platform/posix/spawn.h"
-#include "platform/posix/tree_search.h"
 #include "platform/posix/utf.h"
 
 namespace velorin {
@@ -35,7 +34,7 @@ void PosixPlatform::free_item_list(ItemIdList) {}
 
 std::int32_t PosixPlatform::SearchTreeForFile(std::string_view root, std::string_view name,
                                               std::span<char, kSearchPathBuffer> buffer) {
-  const std::optional<std::string> found = search_tree(std::string(root), name, buffer.size() - 1);
+  const std::optional<std::string> found = search_.find(std::string(root), std::string(name), buffer.size() - 1);
   if (!found) return 0;
   found->copy(buffer.data(), found->size());
   buffer[found->size()] = '\0';

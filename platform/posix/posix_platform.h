@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/platform.h"
+#include "platform/posix/tree_search.h"
 
 namespace velorin {
 
@@ -14,6 +15,8 @@ class PosixPlatform final : public Platform {
  public:
   // opener: the program that opens a target; tests put a stand-in here.
   explicit PosixPlatform(std::string opener = "/usr/bin/xdg-open") : opener_(std::move(opener)) {}
+  PosixPlatform(const PosixPlatform&) = delete;
+  PosixPlatform& operator=(const PosixPlatform&) = delete;
 
   std::int32_t GetVersionExA(VersionRecord& record) override;
   std::int32_t SHGetSpecialFolderLocation(WindowHandle owner, std::int32_t folder, ItemIdList& list) override;
@@ -21,6 +24,8 @@ class PosixPlatform final : public Platform {
   void free_item_list(ItemIdList list) override;
   std::int32_t SearchTreeForFile(std::string_view root, std::string_view name,
                                  std::span<char, kSearchPathBuffer> buffer) override;
+  void begin_searches(const std::vector<std::string>& names) override { search_.begin(names); }
+  void end_searches() override { search_.end(); }
   std::intptr_t ShellExecuteA(WindowHandle owner, std::string_view operation, std::string_view file,
                               std::int32_t show) override;
   std::int32_t start_program(std::string_view program, std::int32_t window_style) override;
@@ -32,6 +37,8 @@ class PosixPlatform final : public Platform {
 
  private:
   std::string opener_;
+  PosixDirectories directories_;
+  TreeSearch search_{directories_, search_threads()};
 };
 
 }  // namespace velorin

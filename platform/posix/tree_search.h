@@ -1,23 +1,35 @@
 #pragma once
-// Finds a file by name in a directory tree, the way the checker needs it on
-// Linux: letter case does not matter (the components come from Windows file
-// systems), links to directories are never followed, unreadable directories
-// and pseudo file systems (proc, sysfs, devtmpfs, ...) are passed over. A
-// match is a regular file, or a link that leads to one.
-//
-// Which match is reported: the one closest to the root, and of those at the
-// same depth the one whose path sorts first. The walk is breadth-first, so it
-// stops at the first depth that holds a match, and the answer does not depend
-// on the order in which the system lists a directory.
+// Directories as Linux lists them, for the shared tree walk: letter case does
+// not matter in names (the components come from Windows file systems), links
+// are never followed into directories, unreadable directories and pseudo file
+// systems (proc, sysfs, devtmpfs, ...) are passed over. Entries are read
+// with raw getdents64 calls, without a stat for each.
 
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 
+#include <sys/types.h>
+
+#include "platform/tree_walk.h"
+
 namespace velorin {
 
-// The full path of the match, as it is on disk, at most `longest` bytes long;
-// a match with a longer path cannot be reported and is passed over.
-std::optional<std::string> search_tree(const std::string& root, std::string_view name, std::size_t longest);
+class PosixDirectories final : public DirectorySource {
+ public:
+  PosixDirectories();
+  bool list(const std::string& path, const Entry& entry) override;
+  bool link_is_file(const std::string& path) override;
+  std::string fold(std::string_view name) override;
+  char separator() override { return '/'; }
+
+ private:
+  std::set<dev_t> pseudo_;  // the devices of the mounted pseudo file systems
+};
+
+// One name alone under one root: see walk_tree for which match is reported.
+std::optional<std::string> search_tree(const std::string& root, std::string_view name, std::size_t longest,
+                                       unsigned threads = search_threads());
 
 }  // namespace velorin

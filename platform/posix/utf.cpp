@@ -81,12 +81,14 @@ std::u16string utf16_from_code_points(std::u32string_view points) {
   return text;
 }
 
-std::string utf8_from_utf16(std::u16string_view text) {
+std::string utf8_from_code_points(std::u32string_view points) {
   std::string out;
-  out.reserve(text.size());
-  for (char32_t c : code_points(text)) put_utf8(out, c);
+  out.reserve(points.size());
+  for (char32_t c : points) put_utf8(out, c);
   return out;
 }
+
+std::string utf8_from_utf16(std::u16string_view text) { return utf8_from_code_points(code_points(text)); }
 
 std::u32string code_points(std::string_view utf8) {
   std::u32string points;

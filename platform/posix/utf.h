@@ -14,5 +14,6 @@ std::u16string utf16_from_utf8(std::string_view text);
 std::u32string code_points(std::u16string_view text);
 std::u32string code_points(std::string_view utf8);
 std::u16string utf16_from_code_points(std::u32string_view points);
+std::string utf8_from_code_points(std::u32string_view points);
 
 }  // namespace velorin

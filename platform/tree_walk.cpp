@@ -1,0 +1,145 @@
+#include "platform/tree_walk.h"
+
+#include <algorithm>
+#include <atomic>
+#include <thread>
+
+namespace velorin {
+namespace {
+
+bool is_ascii(std::string_view s) {
+  return std::all_of(s.begin(), s.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+// What one thread found in its share of a level.
+struct Share {
+  std::vector<std::string> below;
+  std::vector<std::optional<std::string>> best;
+};
+
+class Walk final {
+ public:
+  Walk(DirectorySource& source, const std::vector<std::string>& names, std::size_t longest)
+      : source_(source), separator_(source.separator()), longest_(longest), answers_(names.size()) {
+    for (const std::string& n : names) folded_.push_back(fold(n));
+    open_ = names.size();
+  }
+
+  std::vector<std::optional<std::string>> run(const std::string& root, unsigned threads) {
+    if (root.empty()) return answers_;
+    std::vector<std::string> level{root};
+    while (!level.empty() && open_ > 0) {
+      const unsigned workers = static_cast<unsigned>(std::min<std::size_t>(std::max(threads, 1u), level.size()));
+      std::vector<Share> shares(workers);
+      for (Share& share : shares) share.best.resize(answers_.size());
+      std::atomic<std::size_t> next{0};
+      const auto work = [&](Share& share) {
+        for (std::size_t i; (i = next.fetch_add(1)) < level.size();) read(level[i], share);
+      };
+      std::vector<std::thread> helpers;
+      for (unsigned t = 1; t < workers; ++t) helpers.emplace_back(work, std::ref(shares[t]));
+      work(shares[0]);
+      for (std::thread& h : helpers) h.join();
+
+      std::vector<std::string> below;
+      for (Share& share : shares) {
+        for (std::size_t n = 0; n < answers_.size(); ++n)
+          if (share.best[n] && !answers_[n] && (!found_here(n) || *share.best[n] < *level_best_[n]))
+            level_best_[n] = std::move(share.best[n]);
+        below.insert(below.end(), std::make_move_iterator(share.below.begin()),
+                     std::make_move_iterator(share.below.end()));
+      }
+      for (std::size_t n = 0; n < answers_.size(); ++n) {
+        if (found_here(n)) {
+          answers_[n] = std::move(level_best_[n]);
+          --open_;
+        }
+      }
+      level_best_.assign(answers_.size(), std::nullopt);
+      level = std::move(below);
+    }
+    return answers_;
+  }
+
+ private:
+  bool found_here(std::size_t n) const { return n < level_best_.size() && level_best_[n].has_value(); }
+
+  std::string fold(std::string_view name) const {
+    if (!is_ascii(name)) return source_.fold(name);
+    std::string out(name);
+    for (char& c : out)
+      if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return out;
+  }
+
+  std::string join(const std::string& directory, std::string_view name) const {
+    std::string path;
+    path.reserve(directory.size() + 1 + name.size());
+    path = directory;
+    if (path.back() != separator_) path += separator_;
+    path += name;
+    return path;
+  }
+
+  void read(const std::string& directory, Share& share) {
+    source_.list(directory, [&](std::string_view name, EntryKind kind) {
+      if (kind == EntryKind::Directory) {
+        // A directory whose path leaves no room for a name can hold no reportable match.
+        if (directory.size() + name.size() + 3 <= longest_) share.below.push_back(join(directory, name));
+        return;
+      }
+      if (kind != EntryKind::File && kind != EntryKind::Link) return;
+      std::string folded;
+      for (std::size_t n = 0; n < folded_.size(); ++n) {
+        if (answers_[n]) continue;  // answered at a shallower depth
+        if (folded.empty()) {
+          if (is_ascii(name) && name.size() != folded_[n].size()) continue;
+          folded = fold(name);
+        }
+        if (folded != folded_[n]) continue;
+        std::string path = join(directory, name);
+        if (path.size() > longest_ || (kind == EntryKind::Link && !source_.link_is_file(path))) continue;
+        if (!share.best[n] || path < *share.best[n]) share.best[n] = std::move(path);
+      }
+    });
+  }
+
+  DirectorySource& source_;
+  const char separator_;
+  const std::size_t longest_;
+  std::vector<std::string> folded_;
+  std::vector<std::optional<std::string>> answers_;
+  std::vector<std::optional<std::string>> level_best_ = std::vector<std::optional<std::string>>(answers_.size());
+  std::size_t open_ = 0;
+};
+
+}  // namespace
+
+std::vector<std::optional<std::string>> walk_tree(DirectorySource& source, const std::string& root,
+                                                  const std::vector<std::string>& names, std::size_t longest,
+                                                  unsigned threads) {
+  return Walk(source, names, longest).run(root, threads);
+}
+
+void TreeSearch::begin(std::vector<std::string> names) {
+  names_ = std::move(names);
+  walks_.clear();
+}
+
+void TreeSearch::end() {
+  names_.clear();
+  walks_.clear();
+}
+
+std::optional<std::string> TreeSearch::find(const std::string& root, const std::string& name, std::size_t longest) {
+  const auto at = std::find(names_.begin(), names_.end(), name);
+  if (at == names_.end()) return walk_tree(source_, root, {name}, longest, threads_).front();
+  auto walk = walks_.find({root, longest});
+  if (walk == walks_.end())
+    walk = walks_.emplace(std::pair{root, longest}, walk_tree(source_, root, names_, longest, threads_)).first;
+  return walk->second[static_cast<std::size_t>(at - names_.begin())];
+}
+
+unsigned search_threads() { return std::clamp(std::thread::hardware_concurrency(), 1u, 4u); }
+
+}  // namespace velorin

@@ -1,0 +1,63 @@
+#pragma once
+// One walk of a directory tree for several file names at once, shared by the
+// Linux and the Windows platform. Breadth-first: every directory of one depth
+// is read before any of the next, so each name is answered at the shallowest
+// depth where it occurs, and the walk stops as soon as every name is. Of the
+// matches at that depth the one whose path sorts first is reported, so the
+// answer depends neither on the order in which the system lists a directory
+// nor on the number of threads that read them.
+
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace velorin {
+
+enum class EntryKind { File, Directory, Link, Other };
+
+// How one system lists directories and compares names. Texts are UTF-8.
+class DirectorySource {
+ public:
+  virtual ~DirectorySource() = default;
+  using Entry = std::function<void(std::string_view name, EntryKind kind)>;
+  // Every entry but "." and ".."; a link, to a directory or not, is a Link.
+  // False when the directory cannot be read or is to be passed over.
+  virtual bool list(const std::string& path, const Entry& entry) = 0;
+  // Whether a link leads to a file; asked only of links whose name matches.
+  virtual bool link_is_file(const std::string& path) = 0;
+  // The name as the system compares it: without regard to letter case. Only
+  // names beyond ASCII are asked for; ASCII ones are folded by the walk.
+  virtual std::string fold(std::string_view name) = 0;
+  virtual char separator() = 0;
+};
+
+// For each name, the full path of its match, at most `longest` bytes long; a
+// match with a longer path cannot be reported and is passed over.
+std::vector<std::optional<std::string>> walk_tree(DirectorySource& source, const std::string& root,
+                                                  const std::vector<std::string>& names, std::size_t longest,
+                                                  unsigned threads);
+
+// The tree search as a run of the checker uses it: told the names the run
+// is about to ask for, it walks each root once for all of them and answers
+// the calls that follow from that walk, until the run ends.
+class TreeSearch final {
+ public:
+  TreeSearch(DirectorySource& source, unsigned threads) : source_(source), threads_(threads) {}
+  void begin(std::vector<std::string> names);
+  void end();
+  std::optional<std::string> find(const std::string& root, const std::string& name, std::size_t longest);
+
+ private:
+  DirectorySource& source_;
+  unsigned threads_;
+  std::vector<std::string> names_;
+  std::map<std::pair<std::string, std::size_t>, std::vector<std::optional<std::string>>> walks_;
+};
+
+// Threads to read directories on: as many as there are cores, at most four.
+unsigned search_threads();
+
+}  // namespace velorin
