@@ -1,7 +1,6 @@
 #include "platform/win32/win32_platform.h"
 
 #include <windows.h>
-#include <imagehlp.h>
 #include <shlobj.h>
 
 #include <cstring>
@@ -28,17 +27,27 @@ std::int32_t Win32Platform::SHGetPathFromIDListA(ItemIdList list, std::span<char
 
 void Win32Platform::free_item_list(ItemIdList list) { CoTaskMemFree(reinterpret_cast<void*>(list)); }
 
-// SearchTreeForFile writes up to MAX_PATH characters, more than the caller's
-// buffer holds; it gets one of its own size, and a path that does not fit the
-// caller's counts as not found.
+std::string Win32Platform::utf8_from_ansi(std::string_view text) {
+  const std::u16string wide = from_ansi(text);
+  return utf8_from_wide(std::wstring_view(reinterpret_cast<const wchar_t*>(wide.data()), wide.size()));
+}
+
+void Win32Platform::begin_searches(const std::vector<std::string>& names) {
+  std::vector<std::string> utf8;
+  for (const std::string& name : names) utf8.push_back(utf8_from_ansi(name));
+  search_.begin(std::move(utf8));
+}
+
+// A path that does not fit the caller's buffer counts as not found; the walk
+// passes over such matches in UTF-8, which is never shorter than the ANSI form.
 std::int32_t Win32Platform::SearchTreeForFile(std::string_view root, std::string_view name,
                                               std::span<char, kSearchPathBuffer> buffer) {
-  std::string root_path(root), file_name(name);  // MinGW declares the inputs writable
-  char found[MAX_PATH + 1] = {};
-  if (!::SearchTreeForFile(root_path.data(), file_name.data(), found)) return 0;
-  const std::size_t length = strnlen(found, sizeof found);
-  if (length >= buffer.size()) return 0;
-  std::memcpy(buffer.data(), found, length + 1);
+  const std::optional<std::string> found = search_.find(utf8_from_ansi(root), utf8_from_ansi(name), buffer.size() - 1);
+  if (!found) return 0;
+  const std::wstring wide = wide_from_utf8(*found);
+  const std::string ansi = to_ansi(std::u16string_view(reinterpret_cast<const char16_t*>(wide.data()), wide.size()));
+  if (ansi.size() >= buffer.size()) return 0;
+  std::memcpy(buffer.data(), ansi.c_str(), ansi.size() + 1);
   return 1;
 }
 

@@ -1,9 +1,11 @@
 #pragma once
 // The platform operations on Windows, by the system's own calls: the version
-// record, the shell's special folders, the image-help tree search, the shell's
-// "Open", the ANSI code page and the system's case mapping.
+// record, the shell's special folders, the shell's "Open", the ANSI code page
+// and the system's case mapping. The tree search is the walk the Linux
+// platform uses too, over FindFirstFileExW, so both give the same answers.
 
 #include "platform/platform.h"
+#include "platform/win32/win32_directories.h"
 
 namespace velorin {
 
@@ -15,6 +17,8 @@ class Win32Platform final : public Platform {
   void free_item_list(ItemIdList list) override;
   std::int32_t SearchTreeForFile(std::string_view root, std::string_view name,
                                  std::span<char, kSearchPathBuffer> buffer) override;
+  void begin_searches(const std::vector<std::string>& names) override;
+  void end_searches() override { search_.end(); }
   std::intptr_t ShellExecuteA(WindowHandle owner, std::string_view operation, std::string_view file,
                               std::int32_t show) override;
   std::int32_t start_program(std::string_view program, std::int32_t window_style) override;
@@ -23,6 +27,11 @@ class Win32Platform final : public Platform {
   std::string to_ansi(std::u16string_view text) override;
   std::u16string from_ansi(std::string_view text) override;
   std::u16string lower_case(std::u16string_view text) override;
+
+ private:
+  std::string utf8_from_ansi(std::string_view text);
+  Win32Directories directories_;
+  TreeSearch search_{directories_, search_threads()};
 };
 
 }  // namespace velorin

@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <imagehlp.h>
 
 #include <filesystem>
 #include <fstream>
+#include <span>
 #include <string>
+#include <vector>
 
 #include "app/form1.h"
 #include "platform/win32/win32_platform.h"
@@ -70,6 +73,36 @@ TEST(Win32Platform, APathLongerThanTheBufferCountsAsNotFound) {
   Win32Platform platform;
   Form1 form(platform);
   EXPECT_EQ(form.FileFind(u"lgxiebar.dll", platform.from_ansi(temp.root.string())), u"");
+}
+
+// Windows' own tree search is the oracle: with one copy of each name, both
+// report the same file, and both report nothing for absent names.
+TEST(Win32Platform, TheWalkAgreesWithSearchTreeForFile) {
+  TempFolder temp;
+  const char* planted[] = {"a\\B\\comdlg32.OCX", "a\\c\\d\\e\\MSCOMCTL.ocx", "Programme\\Logox\\lgxiebar.dll",
+                           "x\\Velorin-4.exe", "y\\z\\iexplore.exe"};
+  for (const char* p : planted) temp.file(p);
+  for (int i = 0; i < 30; ++i) temp.file("filler\\dir" + std::to_string(i % 7) + "\\file" + std::to_string(i) + ".dat");
+  Win32Platform platform;
+  const std::string root = temp.root.string();
+  const std::vector<std::string> names = {"comdlg32.ocx", "mscomctl.ocx", "lgxiebar.dll", "velorin-4.exe",
+                                          "iexplore.exe", "absent.dll"};
+  for (bool batch : {false, true}) {
+    if (batch) platform.begin_searches(names);
+    for (const std::string& name : names) {
+      std::string root_copy = root, name_copy = name;
+      char oracle[MAX_PATH + 1] = {};
+      const bool expected = ::SearchTreeForFile(root_copy.data(), name_copy.data(), oracle);
+      char buffer[kSearchPathBuffer] = {};
+      const bool found = platform.SearchTreeForFile(root, name, std::span<char, kSearchPathBuffer>(buffer));
+      EXPECT_EQ(found, expected) << name;
+      if (found && expected) {
+        EXPECT_EQ(platform.lower_case(platform.from_ansi(buffer)), platform.lower_case(platform.from_ansi(oracle)))
+            << name;
+      }
+    }
+    if (batch) platform.end_searches();
+  }
 }
 
 TEST(Win32Platform, LowerCaseAndTheAnsiCodePage) {
