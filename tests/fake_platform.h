@@ -39,6 +39,7 @@ class FakePlatform final : public Platform {
   Outcome search_outcome = Outcome::Succeed;
   struct Search {
     std::string root, name;
+    bool in_batch = false;  // asked for between begin_searches and end_searches
     bool operator==(const Search&) const = default;
   };
   std::vector<Search> searches;
@@ -99,7 +100,7 @@ class FakePlatform final : public Platform {
 
   std::int32_t SearchTreeForFile(std::string_view root, std::string_view name,
                                  std::span<char, kSearchPathBuffer> buffer) override {
-    searches.push_back({std::string(root), std::string(name)});
+    searches.push_back({std::string(root), std::string(name), in_batch});
     if (act(search_outcome)) return 0;
     const std::optional<std::string> path = tree(std::string(root), std::string(name));
     if (!path) return 0;

@@ -77,6 +77,21 @@ TEST(ComponentCheck, TheSearchRootIsReadForEveryRow) {
   EXPECT_EQ(roots, (std::vector<std::string>{"C:\\", "D:\\", "D:\\", "D:\\", "D:\\"}));
 }
 
+TEST(ComponentCheck, EachRunTellsThePlatformItsFiveNamesAndEndsItsSearches) {
+  DriveTrees drives;
+  Started s(drives);
+  s.form.Click(s.form.Command1);
+  s.form.Click(s.form.Command5);
+  const std::vector<std::string> five = {"comdlg32.ocx", "mscomctl.ocx", "lgxiebar.dll", "velorin-4.exe",
+                                         "iexplore.exe"};
+  EXPECT_EQ(drives.platform.batches, (std::vector<std::vector<std::string>>{five, five}));
+  EXPECT_FALSE(drives.platform.in_batch);
+  ASSERT_EQ(drives.platform.searches.size(), 10u);
+  for (const auto& search : drives.platform.searches) EXPECT_TRUE(search.in_batch) << search.name;
+  s.form.Click(s.form.Label4);
+  EXPECT_FALSE(drives.platform.searches.back().in_batch) << "a single search is no run";
+}
+
 TEST(ComponentCheck, TwoRunsInARowEndInTheSameState) {
   DriveTrees drives;
   drives.c.file("Windows/comdlg32.ocx");

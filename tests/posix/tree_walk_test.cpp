@@ -1,0 +1,99 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "platform/posix/tree_search.h"
+#include "temp_tree.h"
+
+namespace velorin {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::TempTree;
+
+const std::vector<std::string> kNames = {"comdlg32.ocx", "mscomctl.ocx", "lgxiebar.dll", "velorin-4.exe",
+                                         "iexplore.exe", "absent.dll"};
+
+// A random tree from a fixed seed: directories up to six deep, the component
+// names in mixed letter case at several depths, links back up the tree.
+void generate(const TempTree& tree, unsigned seed) {
+  std::mt19937 random(seed);
+  std::vector<std::string> directories{""};
+  for (int i = 0; i < 300; ++i) {
+    const std::string& parent = directories[random() % directories.size()];
+    if (std::count(parent.begin(), parent.end(), '/') >= 6) continue;
+    const std::string dir = parent + "d" + std::to_string(random() % 5) + "/";
+    tree.directory(dir);
+    directories.push_back(dir);
+  }
+  for (int i = 0; i < 25; ++i) {
+    std::string name = kNames[random() % 5];
+    for (char& c : name)
+      if (random() % 2) c = static_cast<char>(std::toupper(c));
+    tree.file(directories[random() % directories.size()] + name);
+  }
+  for (int i = 0; i < 10; ++i) {
+    const std::string& dir = directories[random() % directories.size()];
+    std::error_code ignored;
+    fs::create_symlink(tree.root(), tree.path(dir + "loop" + std::to_string(i)), ignored);
+  }
+}
+
+std::string lower(std::string s) {
+  for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return s;
+}
+
+// The whole tree, never stopping early and never following a link: the
+// shallowest match, the first by path at that depth.
+std::optional<std::string> oracle(const TempTree& tree, const std::string& name) {
+  std::optional<std::string> best;
+  std::size_t best_depth = 0;
+  for (auto it = fs::recursive_directory_iterator(tree.root()); it != fs::recursive_directory_iterator(); ++it) {
+    if (it->is_symlink() || !it->is_regular_file()) continue;
+    if (lower(it->path().filename().string()) != name) continue;
+    const std::string path = it->path().string();
+    const std::size_t depth = static_cast<std::size_t>(it.depth());
+    if (!best || depth < best_depth || (depth == best_depth && path < *best)) best = path, best_depth = depth;
+  }
+  return best;
+}
+
+TEST(TreeWalk, OneWalkForAllNamesAnswersAsEachSearchAloneOnAnyNumberOfThreads) {
+  for (unsigned seed : {1u, 7u, 4711u}) {
+    SCOPED_TRACE(seed);
+    TempTree tree;
+    generate(tree, seed);
+    PosixDirectories directories;
+    const std::string root = tree.root().string();
+    for (unsigned threads : {1u, 2u, 4u}) {
+      const auto together = walk_tree(directories, root, kNames, 4096, threads);
+      for (std::size_t n = 0; n < kNames.size(); ++n) {
+        EXPECT_EQ(together[n], search_tree(root, kNames[n], 4096, 1)) << kNames[n] << " on " << threads;
+        EXPECT_EQ(together[n], oracle(tree, kNames[n])) << kNames[n] << " on " << threads;
+      }
+    }
+  }
+}
+
+TEST(TreeWalk, ARunAnswersFromOneWalkAndForgetsItWhenItEnds) {
+  TempTree tree;
+  tree.file("a/COMDLG32.OCX");
+  PosixDirectories directories;
+  TreeSearch search(directories, 2);
+  const std::string root = tree.root().string();
+  search.begin(kNames);
+  EXPECT_EQ(search.find(root, "comdlg32.ocx", 159), tree.path("a/COMDLG32.OCX"));
+  tree.file("b/mscomctl.ocx");
+  EXPECT_EQ(search.find(root, "mscomctl.ocx", 159), std::nullopt) << "answered from the run's walk";
+  search.end();
+  EXPECT_EQ(search.find(root, "mscomctl.ocx", 159), tree.path("b/mscomctl.ocx")) << "the next run sees the disk afresh";
+}
+
+}  // namespace
+}  // namespace velorin
