@@ -1,106 +1,116 @@
-// How fast the tree search is, beside GNU find doing the same job on the
-// same tree in the same run. Generates a tree of about 200,000 files in
-// 22,000 directories once under /tmp, and removes it afterwards.
+// How fast the checker searches, beside GNU find and fd doing the same jobs
+// on the same tree in the same run. Generates the tree once under /tmp and
+// removes it afterwards; prints the ratios and the memory a run takes.
+// With --tree DIR it only makes the tree in DIR, for the Wine benchmark.
 
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
-#include <filesystem>
+#include <cstring>
 #include <fstream>
 #include <map>
 #include <string>
 #include <vector>
 
-#include "app/form1.h"
-#include "fake_platform.h"
-#include "platform/posix/tree_search.h"
+#include "bench_tree.h"
+#include "checker.h"
+#include "platform/posix/posix_platform.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-using velorin::Form1;
-
-constexpr const char* kPlanted[] = {"Windows/System32/COMDLG32.OCX", "Windows/System32/mscomctl.ocx",
-                                    "Programme/Internet Explorer/iexplore.exe"};
-constexpr const char* kDeep = "lgxiebar.dll";  // lies in the last directory of the deepest level
 
 const fs::path& tree() {
   static const fs::path root = [] {
     std::string pattern = (fs::temp_directory_path() / "velorin-bench-XXXXXX").string();
     const fs::path root = mkdtemp(pattern.data());
-    // 20 top directories, each with 10 below it, three levels down: 22,220
-    // directories of 9 files each.
-    std::vector<fs::path> level{root};
-    for (int depth = 0; depth < 4; ++depth) {
-      std::vector<fs::path> below;
-      for (const fs::path& dir : level) {
-        for (int i = 0; i < (depth == 0 ? 20 : 10); ++i) {
-          const fs::path sub = dir / ("dir" + std::to_string(i));
-          fs::create_directory(sub);
-          for (int f = 0; f < 9; ++f) std::ofstream(sub / ("file" + std::to_string(f) + ".dat"));
-          below.push_back(sub);
-        }
-      }
-      level = std::move(below);
-    }
-    std::ofstream(level.back() / kDeep);
-    for (const char* file : kPlanted) {
-      fs::create_directories((root / file).parent_path());
-      std::ofstream(root / file);
-    }
+    velorin::bench::make_tree(root);
     return root;
   }();
   return root;
 }
 
-// GNU find for one name, its output thrown away.
-void run_find(const std::string& name) {
-  const std::string root = tree().string();
-  const char* argv[] = {"find", root.c_str(), "-iname", name.c_str(), "-print", "-quit", nullptr};
+// A program from the system, its output thrown away.
+void run(std::vector<std::string> argv) {
+  std::vector<char*> args;
+  for (std::string& a : argv) args.push_back(a.data());
+  args.push_back(nullptr);
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
   pid_t pid = 0;
-  if (posix_spawnp(&pid, "find", &actions, nullptr, const_cast<char* const*>(argv), environ) == 0) {
+  if (posix_spawnp(&pid, args[0], &actions, nullptr, args.data(), environ) == 0) {
     int status = 0;
     waitpid(pid, &status, 0);
   }
   posix_spawn_file_actions_destroy(&actions);
 }
 
-void search(benchmark::State& state, const char* name) {
-  for (auto _ : state) benchmark::DoNotOptimize(velorin::search_tree(tree().string(), name, 159));
-}
+const char* const kFive[] = {"comdlg32.ocx", "mscomctl.ocx", "lgxiebar.dll", "velorin-4.exe", "iexplore.exe"};
 
-void find(benchmark::State& state, const char* name) {
-  for (auto _ : state) run_find(name);
-}
+using Checker = velorin::bench::Checker<velorin::PosixPlatform>;
 
-// The system test: five searches under the program-files folder, then the verdict.
 void system_test(benchmark::State& state) {
-  velorin::testing::FakePlatform platform;
-  platform.folder_bytes = tree().string() + '\0';
-  platform.tree = [](const std::string& root, const std::string& name) { return velorin::search_tree(root, name, 159); };
-  Form1 form(platform);
-  form.Form_Load();
-  for (auto _ : state) form.Command1_Click();
+  Checker checker(tree().string());
+  for (auto _ : state) checker.run();
 }
 
-void find_system_test(benchmark::State& state) {
+// All five present two levels down: the walk stops after the second level.
+void system_test_all_present(benchmark::State& state) {
+  for (const char* file : velorin::bench::kAbsentComponents) std::ofstream(tree() / file);
+  Checker checker(tree().string());
+  for (auto _ : state) checker.run();
+  for (const char* file : velorin::bench::kAbsentComponents) fs::remove(tree() / file);
+}
+
+void search_deep(benchmark::State& state) {
+  for (auto _ : state) benchmark::DoNotOptimize(velorin::search_tree(tree().string(), velorin::bench::kDeep, 159));
+}
+
+void search_absent(benchmark::State& state) {
+  for (auto _ : state) benchmark::DoNotOptimize(velorin::search_tree(tree().string(), "absent.ocx", 159));
+}
+
+void find_absent(benchmark::State& state) {
+  for (auto _ : state) run({"find", tree().string(), "-iname", "absent.ocx", "-print", "-quit"});
+}
+
+void find_deep(benchmark::State& state) {
+  for (auto _ : state) run({"find", tree().string(), "-iname", velorin::bench::kDeep, "-print", "-quit"});
+}
+
+void find_five_alternatives(benchmark::State& state) {
+  std::vector<std::string> argv = {"find", tree().string(), "("};
+  for (const char* name : kFive) {
+    if (argv.size() > 3) argv.push_back("-o");
+    argv.insert(argv.end(), {"-iname", name});
+  }
+  argv.insert(argv.end(), {")", "-print"});
+  for (auto _ : state) run(argv);
+}
+
+void find_five_calls(benchmark::State& state) {
   for (auto _ : state)
-    for (const char* name : {"comdlg32.ocx", "mscomctl.ocx", "lgxiebar.dll", "velorin-4.exe", "iexplore.exe"})
-      run_find(name);
+    for (const char* name : kFive) run({"find", tree().string(), "-iname", name, "-print", "-quit"});
 }
 
-BENCHMARK_CAPTURE(search, absent, "absent.ocx")->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK_CAPTURE(find, absent, "absent.ocx")->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK_CAPTURE(search, deep, kDeep)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK_CAPTURE(find, deep, kDeep)->Unit(benchmark::kMillisecond)->UseRealTime();
+void fd_absent(benchmark::State& state) {
+  for (auto _ : state) run({"fdfind", "-j1", "-u", "-i", "-g", "absent.ocx", tree().string()});
+}
+
 BENCHMARK(system_test)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(find_system_test)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(system_test_all_present)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(search_absent)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(search_deep)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(find_absent)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(find_deep)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(find_five_alternatives)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(find_five_calls)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(fd_absent)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // Prints as usual, and keeps each benchmark's time for the ratios.
 class RatioReporter final : public benchmark::ConsoleReporter {
@@ -109,23 +119,70 @@ class RatioReporter final : public benchmark::ConsoleReporter {
     ConsoleReporter::ReportRuns(runs);
     for (const Run& run : runs) times[run.benchmark_name()] = run.GetAdjustedRealTime();
   }
+  double time(const std::string& name) const {
+    const auto it = times.find(name + "/real_time");
+    return it == times.end() ? 0 : it->second;
+  }
   std::map<std::string, double> times;
 };
+
+long status_kib(const char* field) {
+  std::ifstream status("/proc/self/status");
+  for (std::string line; std::getline(status, line);)
+    if (line.starts_with(field)) return std::stol(line.substr(std::strlen(field)));
+  return -1;
+}
+
+// The peak memory of one full run above what the idle window holds, taken
+// in a fresh child so that no earlier run's heap hides the growth.
+long run_peak_kib() {
+  int fds[2];
+  if (pipe(fds) != 0) return -1;
+  const pid_t pid = fork();
+  if (pid == 0) {
+    Checker checker(tree().string());
+    const long idle = status_kib("VmHWM:");
+    checker.run();
+    const long peak = status_kib("VmHWM:") - idle;
+    (void)!write(fds[1], &peak, sizeof peak);
+    _exit(0);
+  }
+  close(fds[1]);
+  long peak = -1;
+  if (pid < 0 || read(fds[0], &peak, sizeof peak) != sizeof peak) peak = -1;
+  close(fds[0]);
+  if (pid > 0) waitpid(pid, nullptr, 0);
+  return peak;
+}
 
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc == 3 && std::string(argv[1]) == "--tree") {
+    velorin::bench::make_tree(argv[2]);
+    return 0;
+  }
   benchmark::Initialize(&argc, argv);
   tree();
+  const long peak = run_peak_kib();
   RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
-  std::printf("\nratio to find (below 1 is faster than find):\n");
-  for (const auto& [ours, theirs] : std::vector<std::pair<std::string, std::string>>{
-           {"search/absent", "find/absent"}, {"search/deep", "find/deep"}, {"system_test", "find_system_test"}}) {
-    const auto a = reporter.times.find(ours + "/real_time"), b = reporter.times.find(theirs + "/real_time");
-    if (a != reporter.times.end() && b != reporter.times.end())
-      std::printf("  %-14s %.2f\n", ours.c_str(), a->second / b->second);
-  }
+  // A negative target prints the ratio for comparison only.
+  const auto ratio = [&](const char* label, const std::string& a, const std::string& b, double target = -1) {
+    const double r = reporter.time(b) > 0 ? reporter.time(a) / reporter.time(b) : 0;
+    std::printf("  %-44s %6.3f", label, r);
+    if (target >= 0) std::printf("  (target <= %.2f: %s)", target, r <= target ? "met" : "MISSED");
+    std::printf("\n");
+  };
+  std::printf("\nratios:\n");
+  ratio("full run, two absent / find for one absent", "system_test", "find_absent", 0.45);
+  ratio("all five two levels down / full run", "system_test_all_present", "system_test", 0.05);
+  ratio("one search, absent / find for one absent", "search_absent", "find_absent");
+  ratio("full run / one find with five -iname", "system_test", "find_five_alternatives");
+  ratio("full run / five find calls", "system_test", "find_five_calls");
+  ratio("one search, absent / fdfind -j1", "search_absent", "fd_absent");
+  std::printf("  %-44s %6.1f MiB  (target < 32 MiB: %s)\n", "peak memory of a full run above idle", peak / 1024.0,
+              peak >= 0 && peak < 32 * 1024 ? "met" : "MISSED");
   std::error_code ignored;
   fs::remove_all(tree(), ignored);
   benchmark::Shutdown();
