@@ -1,7 +1,8 @@
 // How fast the checker searches, beside GNU find and fd doing the same jobs
 // on the same tree in the same run. Generates the tree once under /tmp and
 // removes it afterwards; prints the ratios and the memory a run takes.
-// With --tree DIR it only makes the tree in DIR, for the Wine benchmark.
+// With --tree DIR it only makes the tree in DIR, for the Wine benchmark; with
+// --peak DIR it prints what one run over DIR adds to its peak memory, in KiB.
 
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
@@ -10,6 +11,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <map>
@@ -34,14 +36,15 @@ const fs::path& tree() {
   return root;
 }
 
-// A program from the system, its output thrown away.
-void run(std::vector<std::string> argv) {
+// A program from the system; its output goes to out, or is thrown away.
+void run(std::vector<std::string> argv, int out = -1) {
   std::vector<char*> args;
   for (std::string& a : argv) args.push_back(a.data());
   args.push_back(nullptr);
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+  if (out < 0) posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+  else posix_spawn_file_actions_adddup2(&actions, out, 1);
   pid_t pid = 0;
   if (posix_spawnp(&pid, args[0], &actions, nullptr, args.data(), environ) == 0) {
     int status = 0;
@@ -115,6 +118,8 @@ BENCHMARK(fd_absent)->Unit(benchmark::kMillisecond)->UseRealTime();
 // Prints as usual, and keeps each benchmark's time for the ratios.
 class RatioReporter final : public benchmark::ConsoleReporter {
  public:
+  // In colour only on a terminal, so that a saved table reads plainly.
+  RatioReporter() : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_Defaults : OO_Tabular) {}
   void ReportRuns(const std::vector<Run>& runs) override {
     ConsoleReporter::ReportRuns(runs);
     for (const Run& run : runs) times[run.benchmark_name()] = run.GetAdjustedRealTime();
@@ -133,26 +138,26 @@ long status_kib(const char* field) {
   return -1;
 }
 
-// The peak memory of one full run above what the idle window holds, taken
-// in a fresh child so that no earlier run's heap hides the growth.
+// With --peak DIR: how far one full run over DIR raises the peak memory of a
+// program that has just loaded its window.
+int print_run_peak_kib(const std::string& dir) {
+  Checker checker(dir);
+  const long idle = status_kib("VmHWM:");
+  checker.run();
+  std::printf("%ld\n", status_kib("VmHWM:") - idle);
+  return 0;
+}
+
+// Taken in a fresh process, so that no heap this one has grown hides the growth.
 long run_peak_kib() {
   int fds[2];
   if (pipe(fds) != 0) return -1;
-  const pid_t pid = fork();
-  if (pid == 0) {
-    Checker checker(tree().string());
-    const long idle = status_kib("VmHWM:");
-    checker.run();
-    const long peak = status_kib("VmHWM:") - idle;
-    (void)!write(fds[1], &peak, sizeof peak);
-    _exit(0);
-  }
+  run({"/proc/self/exe", "--peak", tree().string()}, fds[1]);
   close(fds[1]);
-  long peak = -1;
-  if (pid < 0 || read(fds[0], &peak, sizeof peak) != sizeof peak) peak = -1;
+  char text[32] = {};
+  const ssize_t n = read(fds[0], text, sizeof text - 1);
   close(fds[0]);
-  if (pid > 0) waitpid(pid, nullptr, 0);
-  return peak;
+  return n > 0 ? std::atol(text) : -1;
 }
 
 }  // namespace
@@ -162,6 +167,7 @@ int main(int argc, char** argv) {
     velorin::bench::make_tree(argv[2]);
     return 0;
   }
+  if (argc == 3 && std::string(argv[1]) == "--peak") return print_run_peak_kib(argv[2]);
   benchmark::Initialize(&argc, argv);
   tree();
   const long peak = run_peak_kib();
