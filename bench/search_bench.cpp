@@ -19,20 +19,19 @@
 #include <vector>
 
 #include "bench_tree.h"
+#include "check/check_list.h"
 #include "checker.h"
 #include "platform/posix/posix_platform.h"
+#include "temp_tree.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
+// Made on first use, removed when the benchmark ends.
 const fs::path& tree() {
-  static const fs::path root = [] {
-    std::string pattern = (fs::temp_directory_path() / "velorin-bench-XXXXXX").string();
-    const fs::path root = mkdtemp(pattern.data());
-    velorin::bench::make_tree(root);
-    return root;
-  }();
+  static const velorin::testing::TempTree temp;
+  static const fs::path& root = (velorin::bench::make_tree(temp.root()), temp.root());
   return root;
 }
 
@@ -53,7 +52,12 @@ void run(std::vector<std::string> argv, int out = -1) {
   posix_spawn_file_actions_destroy(&actions);
 }
 
-const char* const kFive[] = {"comdlg32.ocx", "mscomctl.ocx", "lgxiebar.dll", "velorin-4.exe", "iexplore.exe"};
+// The checker's five names, for the programs it is compared with.
+const std::vector<std::string> kFive = [] {
+  std::vector<std::string> names;
+  for (const velorin::ComponentCheck& row : velorin::kCheckList) names.emplace_back(row.file.begin(), row.file.end());
+  return names;
+}();
 
 using Checker = velorin::bench::Checker<velorin::PosixPlatform>;
 
@@ -91,7 +95,7 @@ void find_deep(benchmark::State& state) {
 
 void find_five_alternatives(benchmark::State& state) {
   std::vector<std::string> argv = {"find", tree().string(), "("};
-  for (const char* name : kFive) {
+  for (const std::string& name : kFive) {
     if (argv.size() > 3) argv.push_back("-o");
     argv.insert(argv.end(), {"-iname", name});
   }
@@ -101,7 +105,7 @@ void find_five_alternatives(benchmark::State& state) {
 
 void find_five_calls(benchmark::State& state) {
   for (auto _ : state)
-    for (const char* name : kFive) run({"find", tree().string(), "-iname", name, "-print", "-quit"});
+    for (const std::string& name : kFive) run({"find", tree().string(), "-iname", name, "-print", "-quit"});
 }
 
 void fd_absent(benchmark::State& state) {
@@ -192,7 +196,5 @@ int main(int argc, char** argv) {
   ratio("one search, absent / fdfind -j1", "search_absent", "fd_absent");
   std::printf("  %-44s %6.1f MiB  (target < 32 MiB: %s)\n", "peak memory of a full run above idle", peak / 1024.0,
               peak >= 0 && peak < 32 * 1024 ? "met" : "MISSED");
-  std::error_code ignored;
-  fs::remove_all(tree(), ignored);
   benchmark::Shutdown();
 }
