@@ -129,7 +129,8 @@ class RatioReporter final : public benchmark::ConsoleReporter {
   RatioReporter() : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_Defaults : OO_Tabular) {}
   void ReportRuns(const std::vector<Run>& runs) override {
     ConsoleReporter::ReportRuns(runs);
-    for (const Run& run : runs) times[run.benchmark_name()] = run.GetAdjustedRealTime();
+    for (const Run& run : runs)
+      if (!run.error_occurred) times[run.benchmark_name()] = run.GetAdjustedRealTime();
   }
   double time(const std::string& name) const {
     const auto it = times.find(name + "/real_time");
@@ -182,7 +183,11 @@ int main(int argc, char** argv) {
   benchmark::RunSpecifiedBenchmarks(&reporter);
   // A negative target prints the ratio for comparison only.
   const auto ratio = [&](const char* label, const std::string& a, const std::string& b, double target = -1) {
-    const double r = reporter.time(b) > 0 ? reporter.time(a) / reporter.time(b) : 0;
+    if (reporter.time(a) <= 0 || reporter.time(b) <= 0) {
+      std::printf("  %-44s    not run\n", label);  // filtered out, or skipped with an error
+      return;
+    }
+    const double r = reporter.time(a) / reporter.time(b);
     std::printf("  %-44s %6.3f", label, r);
     if (target >= 0) std::printf("  (target <= %.2f: %s)", target, r <= target ? "met" : "MISSED");
     std::printf("\n");
