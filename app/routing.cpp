@@ -45,6 +45,17 @@ bool takes_focus(const Control& c) {
 
 bool by_tab_index(const Control* a, const Control* b) { return a->spec().tab_index < b->spec().tab_index; }
 
+char16_t upper(char16_t c) { return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - u'a' + u'A') : c; }
+
+bool has_access_key(const Control& c, char16_t letter) {
+  const std::u16string& caption = c.Caption();
+  for (std::size_t i = caption.find(u'&'); i != std::u16string::npos && i + 1 < caption.size();
+       i = caption.find(u'&', i + 2)) {
+    if (caption[i + 1] != u'&') return upper(caption[i + 1]) == upper(letter);
+  }
+  return false;
+}
+
 }  // namespace
 
 std::vector<Control*> stacking_order(Window& window, Container container) {
@@ -79,24 +90,6 @@ Control* next_focus(Window& window, const Control* current, Direction direction)
   const std::size_t n = order.size();
   return order[direction == Direction::Forward ? (i + 1) % n : (i + n - 1) % n];
 }
-
-}  // namespace velorin
-
-namespace velorin {
-namespace {
-
-char16_t upper(char16_t c) { return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - u'a' + u'A') : c; }
-
-bool has_access_key(const Control& c, char16_t letter) {
-  const std::u16string& caption = c.Caption();
-  for (std::size_t i = caption.find(u'&'); i != std::u16string::npos && i + 1 < caption.size();
-       i = caption.find(u'&', i + 2)) {
-    if (caption[i + 1] != u'&') return upper(caption[i + 1]) == upper(letter);
-  }
-  return false;
-}
-
-}  // namespace
 
 Control* access_key_target(Window& window, char16_t letter) {
   std::vector<Control*> buttons;
