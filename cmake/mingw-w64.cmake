@@ -1,0 +1,12 @@
+# Cross build for Windows with Debian's MinGW-w64, for the processor the
+# including toolchain file sets. The -posix compilers have std::thread, which
+# GoogleTest and the tree search need.
+set(CMAKE_SYSTEM_NAME Windows)
+set(triple ${CMAKE_SYSTEM_PROCESSOR}-w64-mingw32)
+set(CMAKE_C_COMPILER ${triple}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${triple}-g++-posix)
+set(CMAKE_RC_COMPILER ${triple}-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/${triple})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
