@@ -1,6 +1,7 @@
 #include "app/routing.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace velorin {
 namespace {
@@ -89,6 +90,11 @@ Control* next_focus(Window& window, const Control* current, Direction direction)
   const std::size_t i = static_cast<std::size_t>(at - order.begin());
   const std::size_t n = order.size();
   return order[direction == Direction::Forward ? (i + 1) % n : (i + n - 1) % n];
+}
+
+Control* ClickPairing::release(Control* target) {
+  Control* const pressed = std::exchange(pressed_, nullptr);
+  return target == pressed ? target : nullptr;
 }
 
 Control* access_key_target(Window& window, char16_t letter) {

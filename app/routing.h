@@ -1,7 +1,7 @@
 #pragma once
 // The rules both toolkit bindings share, so that they behave alike: which
 // control a point of the window belongs to, the stacking order they create
-// native controls in, and where the keyboard focus goes.
+// native controls in, what makes a click, and where the keyboard focus goes.
 
 #include <vector>
 
@@ -25,6 +25,19 @@ std::vector<Control*> tab_order(Window& window);
 Control* first_focus(Window& window);
 enum class Direction { Forward, Backward };
 Control* next_focus(Window& window, const Control* current, Direction direction);
+
+// A click on a control that is not a button: the left button pressed and
+// released over the same control. Every release ends the press, so a release
+// after a press elsewhere, or with no press seen, clicks nothing.
+class ClickPairing final {
+ public:
+  void press(Control* target) { pressed_ = target; }
+  // The control clicked, or null.
+  Control* release(Control* target);
+
+ private:
+  Control* pressed_ = nullptr;
+};
 
 // The shown button whose caption marks this letter as its access key ("&A"),
 // the first in tab order where two share it; null for none.

@@ -50,17 +50,15 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   return QWidget::eventFilter(watched, event);
 }
 
-// A click is a press and a release of the left button on the same control.
 void MainWindow::mouse_click(QWidget* w, QEvent* event) {
   const auto* mouse = static_cast<QMouseEvent*>(event);
   if (mouse->button() != Qt::LeftButton) return;
   const QPoint at = w->mapTo(this, mouse->position().toPoint());
   Control* target = control_at(form_.window(), twips(at.x()), twips(at.y()));
   if (event->type() == QEvent::MouseButtonPress) {
-    pressed_ = target;
-  } else if (target && target == pressed_) {
-    pressed_ = nullptr;
-    form_.Click(*target);
+    clicks_.press(target);
+  } else if (Control* clicked = clicks_.release(target)) {
+    form_.Click(*clicked);
   }
 }
 

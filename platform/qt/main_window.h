@@ -7,6 +7,7 @@
 #include <unordered_map>
 
 #include "app/form1.h"
+#include "app/routing.h"
 
 namespace velorin::qt {
 
@@ -45,7 +46,7 @@ class MainWindow final : public QWidget, private WindowObserver {
   Form1& form_;
   std::unordered_map<const Control*, QWidget*> widgets_;
   std::unordered_map<const QWidget*, Control*> controls_;
-  Control* pressed_ = nullptr;  // where the left button went down, for a click on release
+  ClickPairing clicks_;
   // The last movement handed on: Qt passes a movement a widget ignores on to
   // its parents, and the core is to see it once.
   quint64 last_move_time_ = 0;

@@ -1,5 +1,5 @@
 #pragma once
-// The model's units and values in Win32 terms: twips to pixels at the
+// The model's units and values in Win32 terms: twips to pixels and back at the
 // screen's DPI, colour values to COLORREF (system colours through
 // GetSysColor), the model's UTF-16 text to wide strings.
 
@@ -12,6 +12,7 @@
 namespace velorin::win32 {
 
 inline int pixels(int twips, int dpi) { return MulDiv(twips, dpi, 1440); }
+inline int twips(int pixels, int dpi) { return MulDiv(pixels, 1440, dpi); }
 
 // Edges are rounded on their own so that neighbouring controls stay flush.
 inline RECT pixel_rect(const ControlSpec& s, int dpi) {

@@ -199,17 +199,15 @@ void MainWindow::on_mouse_move(POINT client) {
   RECT area = {};
   GetClientRect(hwnd_, &area);
   if (!PtInRect(&area, client)) return;
-  form_.MouseMove(control_at(form_.window(), MulDiv(client.x, 1440, dpi_), MulDiv(client.y, 1440, dpi_)));
+  form_.MouseMove(control_at(form_.window(), twips(client.x, dpi_), twips(client.y, dpi_)));
 }
 
-// A click is a press and a release of the left button on the same control.
 void MainWindow::on_mouse_button(POINT client, bool down) {
-  Control* target = control_at(form_.window(), MulDiv(client.x, 1440, dpi_), MulDiv(client.y, 1440, dpi_));
+  Control* target = control_at(form_.window(), twips(client.x, dpi_), twips(client.y, dpi_));
   if (down) {
-    pressed_ = target;
-  } else if (target && target == pressed_) {
-    pressed_ = nullptr;
-    form_.Click(*target);
+    clicks_.press(target);
+  } else if (Control* clicked = clicks_.release(target)) {
+    form_.Click(*clicked);
   }
 }
 

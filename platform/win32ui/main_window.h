@@ -11,6 +11,7 @@
 #include <unordered_map>
 
 #include "app/form1.h"
+#include "app/routing.h"
 
 namespace velorin::win32 {
 
@@ -68,7 +69,7 @@ class MainWindow final : private WindowObserver {
   std::unordered_map<const Control*, HWND> hwnds_;
   std::map<Font, HFONT> fonts_;
   std::map<COLORREF, HBRUSH> brushes_;
-  Control* pressed_ = nullptr;  // where the left button went down, for a click on release
+  ClickPairing clicks_;
   bool applying_ = false;       // the model is being written into the controls
 };
 

@@ -125,6 +125,36 @@ TEST(TabOrder, TabAndShiftTabWrapAround) {
   EXPECT_EQ(next_focus(w, &form.Label27, Direction::Forward), &form.Command1) << "from outside the order";
 }
 
+TEST(Clicks, APressAndAReleaseOverTheSameControlClickIt) {
+  testing::FakePlatform platform;
+  Form1 form(platform);
+  Control& label = form.Label22;
+  Control& other = form.Label23;
+  struct Case {
+    const char* what;
+    std::vector<std::pair<bool, Control*>> steps;  // pressed (true) or released over a control
+    Control* clicked;                                // by the last release
+  };
+  const Case cases[] = {
+      {"press and release over one control", {{true, &label}, {false, &label}}, &label},
+      {"released over another control", {{true, &label}, {false, &other}}, nullptr},
+      {"over the bare window", {{true, nullptr}, {false, nullptr}}, nullptr},
+      {"a release with no press", {{false, &label}}, nullptr},
+      {"a release after a press elsewhere ended it", {{true, &label}, {false, &other}, {false, &label}}, nullptr},
+      {"a second release after a click", {{true, &label}, {false, &label}, {false, &label}}, nullptr},
+      {"the latest press counts", {{true, &other}, {true, &label}, {false, &label}}, &label},
+  };
+  for (const Case& c : cases) {
+    ClickPairing clicks;
+    Control* clicked = nullptr;
+    for (const auto& [pressed, target] : c.steps) {
+      if (pressed) clicks.press(target);
+      else clicked = clicks.release(target);
+    }
+    EXPECT_EQ(clicked, c.clicked) << c.what;
+  }
+}
+
 TEST(AccessKeys, FindTheShownButtonThatCarriesTheLetter) {
   testing::FakePlatform platform;
   Form1 form(platform);
