@@ -5,21 +5,10 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <vector>
-
 #include "platform/win32ui/convert.h"
 #include "platform/win32ui/main_window.h"
 
 namespace velorin::win32 {
-namespace {
-
-std::u16string window_text(HWND hwnd) {
-  std::vector<wchar_t> buffer(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1);
-  const int length = GetWindowTextW(hwnd, buffer.data(), static_cast<int>(buffer.size()));
-  return u16string(buffer.data(), length);
-}
-
-}  // namespace
 
 void MainWindow::property_changed(const Control* control, Property property) {
   if (!control) {

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "app/catalogue.h"
 
@@ -28,6 +29,11 @@ inline const wchar_t* wide(const std::u16string& text) { return reinterpret_cast
 
 inline std::u16string u16string(const wchar_t* text, int length) {
   return std::u16string(reinterpret_cast<const char16_t*>(text), static_cast<std::size_t>(length));
+}
+
+inline std::u16string window_text(HWND hwnd) {
+  std::vector<wchar_t> buffer(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1);
+  return u16string(buffer.data(), GetWindowTextW(hwnd, buffer.data(), static_cast<int>(buffer.size())));
 }
 
 }  // namespace velorin::win32

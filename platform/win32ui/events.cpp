@@ -7,8 +7,6 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
-#include <vector>
-
 #include "app/routing.h"
 #include "platform/win32ui/artwork.h"
 #include "platform/win32ui/convert.h"
@@ -120,11 +118,7 @@ void MainWindow::on_command(HWND child, int notification) {
       if (notification == BN_CLICKED) control.set_Value(true);
       break;
     case Kind::TextBox:
-      if (notification == EN_CHANGE && !applying_) {
-        std::vector<wchar_t> buffer(static_cast<std::size_t>(GetWindowTextLengthW(child)) + 1);
-        const int length = GetWindowTextW(child, buffer.data(), static_cast<int>(buffer.size()));
-        control.set_Text(u16string(buffer.data(), length));
-      }
+      if (notification == EN_CHANGE && !applying_) control.set_Text(window_text(child));
       break;
     case Kind::Frame:
     case Kind::Label:
