@@ -4,20 +4,18 @@
 # end it. Usage: window_e2e.sh PROGRAM
 set -euo pipefail
 program=$1
+source "$(dirname "$0")/../../scripts/virtual_display.sh"
 work=$(mktemp -d)
-# Xvfb picks a free display itself and writes its number to fd 3.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-xvfb=$!
+xvfb=
 pid=
 cleanup() {
   [[ -n "$pid" ]] && kill "$pid" 2>/dev/null || true
-  kill "$xvfb" 2>/dev/null || true
+  [[ -n "$xvfb" ]] && kill "$xvfb" 2>/dev/null || true
   wait 2>/dev/null || true
   rm -rf "$work"
 }
 trap cleanup EXIT
-for _ in $(seq 100); do [[ -s "$work/display" ]] && break; sleep 0.1; done
-export DISPLAY=:$(cat "$work/display")
+virtual_display "$work/display"
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 

@@ -4,10 +4,10 @@
 set -euo pipefail
 version_info=$1
 shift
+source "$(dirname "$0")/wine_prefix.sh"
 prefix=$(mktemp -d)
-export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-trap '/usr/lib/wine/wineserver -k 2>/dev/null || true; rm -rf "$prefix"' EXIT
-/usr/lib/wine/wine64 wineboot --init >/dev/null 2>&1
+trap 'wine_end; rm -rf "$prefix"' EXIT
+wine_begin "$prefix"
 
 expected="FILEVERSION=1.0.0.0
 PRODUCTVERSION=1.0.0.0
@@ -24,7 +24,7 @@ shopt -s nocasematch  # DLL names are case-blind on Windows
 fail() { echo "FAIL $1: $2"; failures=$((failures + 1)); }
 for exe in "$@"; do
   [[ -f $exe ]] || { fail "$exe" "missing"; continue; }
-  info=$(/usr/lib/wine/wine64 "$version_info" "$(/usr/lib/wine/wine64 winepath -w "$exe" 2>/dev/null | tr -d '\r')" | tr -d '\r')
+  info=$("$wine" "$version_info" "$("$wine" winepath -w "$exe" 2>/dev/null | tr -d '\r')" | tr -d '\r')
   [[ $info == "$expected" ]] || fail "$exe" "version resource is"$'\n'"$info"
   dump=$(x86_64-w64-mingw32-objdump -p "$exe")
   while read -r dll; do

@@ -6,23 +6,20 @@
 set -euo pipefail
 program=$1
 driver=$2
+source "$(dirname "$0")/wine_prefix.sh"
+source "$(dirname "$0")/../../scripts/virtual_display.sh"
 work=$(mktemp -d)
-export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-wine=/usr/lib/wine/wine64
 pid=
 cleanup() {
   [[ -n "$pid" ]] && kill "$pid" 2>/dev/null || true
-  /usr/lib/wine/wineserver -k 2>/dev/null || true
+  wine_end
   [[ -n "${xvfb:-}" ]] && kill "$xvfb" 2>/dev/null || true
   wait 2>/dev/null || true
   rm -rf "$work"
 }
 trap cleanup EXIT
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-xvfb=$!
-for _ in $(seq 100); do [[ -s "$work/display" ]] && break; sleep 0.1; done
-export DISPLAY=:$(cat "$work/display")
-$wine wineboot --init >/dev/null 2>&1
+virtual_display "$work/display"
+wine_begin "$work/prefix"
 
 failures=0
 check() {  # check WHAT EXPECTED ACTUAL
