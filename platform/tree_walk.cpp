@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <atomic>
-#include <thread>
 
 namespace velorin {
 namespace {
@@ -36,10 +35,7 @@ class Walk final {
       const auto work = [&](Share& share) {
         for (std::size_t i; (i = next.fetch_add(1)) < level.size();) read(level[i], share);
       };
-      std::vector<std::thread> helpers;
-      for (unsigned t = 1; t < workers; ++t) helpers.emplace_back(work, std::ref(shares[t]));
-      work(shares[0]);
-      for (std::thread& h : helpers) h.join();
+      source_.read_on_threads(workers, [&](unsigned reader) { work(shares[reader]); });
 
       std::vector<std::string> below;
       for (Share& share : shares) {
@@ -139,7 +135,5 @@ std::optional<std::string> TreeSearch::find(const std::string& root, const std::
     walk = walks_.emplace(std::pair{root, longest}, walk_tree(source_, root, names_, longest, threads_)).first;
   return walk->second[static_cast<std::size_t>(at - names_.begin())];
 }
-
-unsigned search_threads() { return std::clamp(std::thread::hardware_concurrency(), 1u, 4u); }
 
 }  // namespace velorin

@@ -18,7 +18,9 @@ namespace velorin {
 
 enum class EntryKind { File, Directory, Link, Other };
 
-// How one system lists directories and compares names. Texts are UTF-8.
+// How one system lists directories, compares names and runs threads. Texts
+// are in the system's own encoding: UTF-8 on Linux, the ANSI code page on
+// Windows, so that a length limit counts what the caller's buffer holds.
 class DirectorySource {
  public:
   virtual ~DirectorySource() = default;
@@ -32,6 +34,10 @@ class DirectorySource {
   // names beyond ASCII are asked for; ASCII ones are folded by the walk.
   virtual std::string fold(std::string_view name) = 0;
   virtual char separator() = 0;
+  // Runs read(0) here and read(1) .. read(count - 1) on threads of the
+  // system's own, and returns when every one has ended. A thread the system
+  // refuses is one reader fewer: its read never runs.
+  virtual void read_on_threads(unsigned count, const std::function<void(unsigned)>& read) = 0;
 };
 
 // For each name, the full path of its match, at most `longest` bytes long; a
@@ -58,6 +64,7 @@ class TreeSearch final {
 };
 
 // Threads to read directories on: as many as there are cores, at most four.
+// Each platform counts its cores its own way.
 unsigned search_threads();
 
 }  // namespace velorin

@@ -10,6 +10,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <system_error>
+#include <thread>
 
 #include "platform/posix/case_mapping.h"
 #include "platform/posix/utf.h"
@@ -103,6 +105,25 @@ bool PosixDirectories::link_is_file(const std::string& path) {
 }
 
 std::string PosixDirectories::fold(std::string_view name) { return utf8_from_code_points(lower_case(code_points(name))); }
+
+void PosixDirectories::read_on_threads(unsigned count, const std::function<void(unsigned)>& read) {
+  std::vector<std::thread> helpers;
+  // Joined on every way out: a joinable thread left behind ends the program.
+  struct Join {
+    std::vector<std::thread>& threads;
+    ~Join() {
+      for (std::thread& t : threads) t.join();
+    }
+  } join{helpers};
+  try {
+    for (unsigned reader = 1; reader < count; ++reader) helpers.emplace_back(read, reader);
+  } catch (const std::system_error&) {
+    // The system gives no more threads: the readers there are share the level.
+  }
+  read(0);
+}
+
+unsigned search_threads() { return std::clamp(std::thread::hardware_concurrency(), 1u, 4u); }
 
 std::optional<std::string> search_tree(const std::string& root, std::string_view name, std::size_t longest,
                                        unsigned threads) {

@@ -23,6 +23,7 @@ class PosixDirectories final : public DirectorySource {
   bool link_is_file(const std::string& path) override;
   std::string fold(std::string_view name) override;
   char separator() override { return '/'; }
+  void read_on_threads(unsigned count, const std::function<void(unsigned)>& read) override;
 
  private:
   std::set<dev_t> pseudo_;  // the devices of the mounted pseudo file systems

@@ -1,60 +1,100 @@
 #include "platform/win32/win32_directories.h"
 
-#include <windows.h>
-
+#include <algorithm>
 #include <string>
+#include <vector>
+
+#include "platform/win32/later_functions.h"
 
 namespace velorin {
+namespace {
 
-std::wstring wide_from_utf8(std::string_view text) {
-  if (text.empty()) return {};
-  const int size = static_cast<int>(text.size());
-  std::wstring out(static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, text.data(), size, nullptr, 0)), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, text.data(), size, out.data(), static_cast<int>(out.size()));
-  return out;
+// Windows 7 on: no short names, and bigger reads from the file system.
+constexpr auto kInfoBasic = static_cast<FINDEX_INFO_LEVELS>(1);
+constexpr DWORD kLargeFetch = 2;
+
+struct Reader {
+  const std::function<void(unsigned)>* read;
+  unsigned index;
+};
+
+DWORD WINAPI run_reader(void* parameter) {
+  const auto* reader = static_cast<const Reader*>(parameter);
+  (*reader->read)(reader->index);
+  return 0;
 }
 
-std::string utf8_from_wide(std::wstring_view text) {
-  if (text.empty()) return {};
-  const int size = static_cast<int>(text.size());
-  std::string out(static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr)),
-                  '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.data(), size, out.data(), static_cast<int>(out.size()), nullptr, nullptr);
-  return out;
+}  // namespace
+
+Win32Directories::Win32Directories()
+    : find_first_ex_(win32::later<decltype(&FindFirstFileExA)>("kernel32.dll", "FindFirstFileExA")) {}
+
+HANDLE Win32Directories::find_first(const std::string& pattern, WIN32_FIND_DATAA& found) const {
+  if (!find_first_ex_) return FindFirstFileA(pattern.c_str(), &found);
+  HANDLE find = find_first_ex_(pattern.c_str(), kInfoBasic, &found, FindExSearchNameMatch, nullptr, kLargeFetch);
+  if (find == INVALID_HANDLE_VALUE && GetLastError() == ERROR_INVALID_PARAMETER)  // before Windows 7
+    find = find_first_ex_(pattern.c_str(), FindExInfoStandard, &found, FindExSearchNameMatch, nullptr, 0);
+  return find;
 }
 
 bool Win32Directories::list(const std::string& path, const Entry& entry) {
-  std::wstring pattern = wide_from_utf8(path);
-  if (pattern.back() != L'\\') pattern += L'\\';
-  pattern += L'*';
-  WIN32_FIND_DATAW found;
-  HANDLE find = FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &found, FindExSearchNameMatch, nullptr,
-                                 FIND_FIRST_EX_LARGE_FETCH);
-  if (find == INVALID_HANDLE_VALUE && GetLastError() == ERROR_INVALID_PARAMETER)  // before Windows 7
-    find = FindFirstFileExW(pattern.c_str(), FindExInfoStandard, &found, FindExSearchNameMatch, nullptr, 0);
+  std::string pattern = path;
+  if (pattern.back() != '\\') pattern += '\\';
+  pattern += '*';
+  WIN32_FIND_DATAA found;
+  HANDLE find = find_first(pattern, found);
   if (find == INVALID_HANDLE_VALUE) return false;
   do {
-    const wchar_t* n = found.cFileName;
-    if (n[0] == L'.' && (n[1] == L'\0' || (n[1] == L'.' && n[2] == L'\0'))) continue;
+    const char* n = found.cFileName;
+    if (n[0] == '.' && (n[1] == '\0' || (n[1] == '.' && n[2] == '\0'))) continue;
     const DWORD attributes = found.dwFileAttributes;
     EntryKind kind = EntryKind::File;
     if (attributes & FILE_ATTRIBUTE_DIRECTORY)
       kind = (attributes & FILE_ATTRIBUTE_REPARSE_POINT) ? EntryKind::Other : EntryKind::Directory;
-    entry(utf8_from_wide(n), kind);
-  } while (FindNextFileW(find, &found));
+    entry(n, kind);
+  } while (FindNextFileA(find, &found));
   FindClose(find);
   return true;
 }
 
 bool Win32Directories::link_is_file(const std::string& path) {
-  const DWORD attributes = GetFileAttributesW(wide_from_utf8(path).c_str());
+  const DWORD attributes = GetFileAttributesA(path.c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 std::string Win32Directories::fold(std::string_view name) {
-  std::wstring w = wide_from_utf8(name);
-  if (!w.empty()) CharLowerBuffW(w.data(), static_cast<DWORD>(w.size()));
-  return utf8_from_wide(w);
+  std::string folded(name);
+  if (!folded.empty()) CharLowerBuffA(folded.data(), static_cast<DWORD>(folded.size()));
+  return folded;
+}
+
+void Win32Directories::read_on_threads(unsigned count, const std::function<void(unsigned)>& read) {
+  std::vector<Reader> readers(count);
+  std::vector<HANDLE> threads;
+  // Waited for on every way out: the readers share this frame's data.
+  struct Wait {
+    std::vector<HANDLE>& threads;
+    ~Wait() {
+      for (HANDLE t : threads) {
+        WaitForSingleObject(t, INFINITE);
+        CloseHandle(t);
+      }
+    }
+  } wait{threads};
+  for (unsigned r = 1; r < count; ++r) {
+    readers[r] = Reader{&read, r};
+    DWORD id = 0;  // Windows 95 wants somewhere to put it
+    HANDLE thread = CreateThread(nullptr, 0, run_reader, &readers[r], 0, &id);
+    if (!thread) break;  // the readers there are share the level
+    threads.push_back(thread);
+  }
+  read(0);
+}
+
+unsigned search_threads() {
+  SYSTEM_INFO info = {};
+  GetSystemInfo(&info);
+  return std::clamp<unsigned>(info.dwNumberOfProcessors, 1u, 4u);
 }
 
 }  // namespace velorin

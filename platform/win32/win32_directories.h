@@ -1,22 +1,29 @@
 #pragma once
-// Directories as Windows lists them, for the shared tree walk:
-// FindFirstFileExW with basic information and large fetches where the system
-// has them. Junctions and other reparse points are not followed; names
-// compare as the system folds letter case. Texts are UTF-8.
+// Directories as Windows lists them, for the shared tree walk, in the ANSI
+// code page as the system's own tree search reports them: FindFirstFileExA
+// with basic information and large fetches where the system has them,
+// FindFirstFileA where it has nothing better. Junctions and other reparse
+// points are not followed; names compare as the system folds letter case.
+// Readers run on the system's own threads.
 
 #include "platform/tree_walk.h"
+
+#include <windows.h>
 
 namespace velorin {
 
 class Win32Directories final : public DirectorySource {
  public:
+  Win32Directories();
   bool list(const std::string& path, const Entry& entry) override;
   bool link_is_file(const std::string& path) override;
   std::string fold(std::string_view name) override;
   char separator() override { return '\\'; }
-};
+  void read_on_threads(unsigned count, const std::function<void(unsigned)>& read) override;
 
-std::wstring wide_from_utf8(std::string_view text);
-std::string utf8_from_wide(std::wstring_view text);
+ private:
+  HANDLE find_first(const std::string& pattern, WIN32_FIND_DATAA& found) const;
+  decltype(&FindFirstFileExA) find_first_ex_;  // Windows NT 4.0 on
+};
 
 }  // namespace velorin

@@ -1,5 +1,7 @@
 #include "platform/win32/win32_platform.h"
 
+#include "platform/win32/ansi.h"
+
 #include <windows.h>
 #include <shlobj.h>
 
@@ -27,27 +29,12 @@ std::int32_t Win32Platform::SHGetPathFromIDListA(ItemIdList list, std::span<char
 
 void Win32Platform::free_item_list(ItemIdList list) { CoTaskMemFree(reinterpret_cast<void*>(list)); }
 
-std::string Win32Platform::utf8_from_ansi(std::string_view text) {
-  const std::u16string wide = from_ansi(text);
-  return utf8_from_wide(std::wstring_view(reinterpret_cast<const wchar_t*>(wide.data()), wide.size()));
-}
-
-void Win32Platform::begin_searches(const std::vector<std::string>& names) {
-  std::vector<std::string> utf8;
-  for (const std::string& name : names) utf8.push_back(utf8_from_ansi(name));
-  search_.begin(std::move(utf8));
-}
-
-// A path that does not fit the caller's buffer counts as not found; the walk
-// passes over such matches in UTF-8, which is never shorter than the ANSI form.
+// A path that does not fit the caller's buffer counts as not found.
 std::int32_t Win32Platform::SearchTreeForFile(std::string_view root, std::string_view name,
                                               std::span<char, kSearchPathBuffer> buffer) {
-  const std::optional<std::string> found = search_.find(utf8_from_ansi(root), utf8_from_ansi(name), buffer.size() - 1);
+  const std::optional<std::string> found = search_.find(std::string(root), std::string(name), buffer.size() - 1);
   if (!found) return 0;
-  const std::wstring wide = wide_from_utf8(*found);
-  const std::string ansi = to_ansi(std::u16string_view(reinterpret_cast<const char16_t*>(wide.data()), wide.size()));
-  if (ansi.size() >= buffer.size()) return 0;
-  std::memcpy(buffer.data(), ansi.c_str(), ansi.size() + 1);
+  std::memcpy(buffer.data(), found->c_str(), found->size() + 1);
   return 1;
 }
 
@@ -87,29 +74,16 @@ std::string Win32Platform::application_folder() {
   return folder;
 }
 
-std::string Win32Platform::to_ansi(std::u16string_view text) {
-  if (text.empty()) return {};
-  const auto* wide = reinterpret_cast<const wchar_t*>(text.data());
-  const int size = static_cast<int>(text.size());
-  const int bytes = WideCharToMultiByte(CP_ACP, 0, wide, size, nullptr, 0, nullptr, nullptr);
-  std::string out(static_cast<std::size_t>(bytes), '\0');
-  WideCharToMultiByte(CP_ACP, 0, wide, size, out.data(), bytes, nullptr, nullptr);
-  return out;
-}
+std::string Win32Platform::to_ansi(std::u16string_view text) { return ansi_from_utf16(text); }
 
-std::u16string Win32Platform::from_ansi(std::string_view text) {
-  if (text.empty()) return {};
-  const int size = static_cast<int>(text.size());
-  const int chars = MultiByteToWideChar(CP_ACP, 0, text.data(), size, nullptr, 0);
-  std::u16string out(static_cast<std::size_t>(chars), u'\0');
-  MultiByteToWideChar(CP_ACP, 0, text.data(), size, reinterpret_cast<wchar_t*>(out.data()), chars);
-  return out;
-}
+std::u16string Win32Platform::from_ansi(std::string_view text) { return utf16_from_ansi(text); }
 
+// Through the code page, as CharLowerBuffW does nothing on Windows 95, 98 and
+// ME; the window's texts all come from that code page anyway.
 std::u16string Win32Platform::lower_case(std::u16string_view text) {
-  std::u16string out(text);
-  if (!out.empty()) CharLowerBuffW(reinterpret_cast<wchar_t*>(out.data()), static_cast<DWORD>(out.size()));
-  return out;
+  std::string ansi = to_ansi(text);
+  if (!ansi.empty()) CharLowerBuffA(ansi.data(), static_cast<DWORD>(ansi.size()));
+  return from_ansi(ansi);
 }
 
 }  // namespace velorin

@@ -2,7 +2,8 @@
 // The platform operations on Windows, by the system's own calls: the version
 // record, the shell's special folders, the shell's "Open", the ANSI code page
 // and the system's case mapping. The tree search is the walk the Linux
-// platform uses too, over FindFirstFileExW, so both give the same answers.
+// platform uses too, over the ANSI directory listing, so both give the same
+// answers and a path's length counts what the caller's buffer holds.
 
 #include "platform/platform.h"
 #include "platform/win32/win32_directories.h"
@@ -17,7 +18,7 @@ class Win32Platform final : public Platform {
   void free_item_list(ItemIdList list) override;
   std::int32_t SearchTreeForFile(std::string_view root, std::string_view name,
                                  std::span<char, kSearchPathBuffer> buffer) override;
-  void begin_searches(const std::vector<std::string>& names) override;
+  void begin_searches(const std::vector<std::string>& names) override { search_.begin(names); }
   void end_searches() override { search_.end(); }
   std::intptr_t ShellExecuteA(WindowHandle owner, std::string_view operation, std::string_view file,
                               std::int32_t show) override;
@@ -29,7 +30,6 @@ class Win32Platform final : public Platform {
   std::u16string lower_case(std::u16string_view text) override;
 
  private:
-  std::string utf8_from_ansi(std::string_view text);
   Win32Directories directories_;
   TreeSearch search_{directories_, search_threads()};
 };

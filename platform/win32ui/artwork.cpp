@@ -23,22 +23,22 @@ HCURSOR hand_cursor() {
     and_plane[i] = static_cast<unsigned char>(~mask);
     xor_plane[i] = static_cast<unsigned char>(mask & ~shape);
   }
-  return CreateCursor(GetModuleHandleW(nullptr), hand_cursor_x_hot, hand_cursor_y_hot, hand_cursor_width,
+  return CreateCursor(GetModuleHandleA(nullptr), hand_cursor_x_hot, hand_cursor_y_hot, hand_cursor_width,
                       hand_cursor_height, and_plane, xor_plane);
 }
 
 }  // namespace
 
-HICON window_icon(HINSTANCE instance) { return LoadIconW(instance, MAKEINTRESOURCEW(kIcon)); }
+HICON window_icon(HINSTANCE instance) { return LoadIconA(instance, MAKEINTRESOURCEA(kIcon)); }
 
 HBITMAP picture(HINSTANCE instance, Picture picture) {
   switch (picture) {
     case Picture::None:
       return nullptr;
     case Picture::Insect:
-      return static_cast<HBITMAP>(LoadImageW(instance, MAKEINTRESOURCEW(kInsectBitmap), IMAGE_BITMAP, 0, 0, 0));
+      return static_cast<HBITMAP>(LoadImageA(instance, MAKEINTRESOURCEA(kInsectBitmap), IMAGE_BITMAP, 0, 0, 0));
     case Picture::OcxArchive:
-      return static_cast<HBITMAP>(LoadImageW(instance, MAKEINTRESOURCEW(kOcxBitmap), IMAGE_BITMAP, 0, 0, 0));
+      return static_cast<HBITMAP>(LoadImageA(instance, MAKEINTRESOURCEA(kOcxBitmap), IMAGE_BITMAP, 0, 0, 0));
   }
   return nullptr;
 }
@@ -46,15 +46,15 @@ HBITMAP picture(HINSTANCE instance, Picture picture) {
 HCURSOR cursor(Pointer pointer) {
   switch (pointer) {
     case Pointer::Default:
-      return LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+      return LoadCursorA(nullptr, IDC_ARROW);
     case Pointer::VerticalResize:
-      return LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_SIZENS));
+      return LoadCursorA(nullptr, IDC_SIZENS);
     case Pointer::Hand: {
       static const HCURSOR hand = hand_cursor();
       return hand;
     }
   }
-  return LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+  return LoadCursorA(nullptr, IDC_ARROW);
 }
 
 }  // namespace velorin::win32

@@ -23,34 +23,49 @@ void MainWindow::property_changed(const Control* control, Property property) {
     case Property::Caption:
     case Property::Text:
       // The user's own edit is there already; writing it again would move the caret.
-      if (window_text(n->hwnd) != control->Text()) SetWindowTextW(n->hwnd, wide(control->Text()));
-      InvalidateRect(n->hwnd, nullptr, TRUE);
+      if (window_text(n->hwnd) != control->Text()) SetWindowTextA(n->hwnd, ansi(control->Text()).c_str());
+      redraw(*n);
       break;
     case Property::Visible:
       ShowWindow(n->hwnd, control->Visible() ? SW_SHOWNA : SW_HIDE);
       break;
     case Property::BackColor:
-      InvalidateRect(n->hwnd, nullptr, TRUE);
+      redraw(*n);
       break;
     case Property::ToolTipText: {
-      TTTOOLINFOW tool = {};
-      tool.cbSize = sizeof tool;
+      const std::string text = ansi(control->ToolTipText());
+      TTTOOLINFOA tool = {};
+      tool.cbSize = TTTOOLINFOA_V1_SIZE;
       tool.hwnd = hwnd_;
       tool.uId = reinterpret_cast<UINT_PTR>(n->hwnd);
-      tool.lpszText = const_cast<wchar_t*>(wide(control->ToolTipText()));
-      SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+      tool.lpszText = const_cast<char*>(text.c_str());
+      SendMessageA(tooltip_, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
       break;
     }
     case Property::Value:
-      SendMessageW(n->hwnd, BM_SETCHECK, control->Value() ? BST_CHECKED : BST_UNCHECKED, 0);
+      SendMessageA(n->hwnd, BM_SETCHECK, control->Value() ? BST_CHECKED : BST_UNCHECKED, 0);
       break;
     case Property::SelStart:
-      SendMessageW(n->hwnd, EM_SETSEL, control->SelStart(), control->SelStart());
+      SendMessageA(n->hwnd, EM_SETSEL, control->SelStart(), control->SelStart());
       break;
     case Property::Height:
       break;
   }
   applying_ = was_applying;
+}
+
+// A transparent label leaves nothing of its own beneath its text: what lies
+// there is drawn anew, and the label over it.
+void MainWindow::redraw(const Native& n) {
+  if (n.control->spec().back_style != BackStyle::Transparent) {
+    InvalidateRect(n.hwnd, nullptr, TRUE);
+    return;
+  }
+  const HWND parent = GetParent(n.hwnd);
+  RECT r = {};
+  GetWindowRect(n.hwnd, &r);
+  MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+  RedrawWindow(parent, &r, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void MainWindow::unloaded() { DestroyWindow(hwnd_); }

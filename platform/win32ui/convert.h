@@ -1,7 +1,8 @@
 #pragma once
 // The model's units and values in Win32 terms: twips to pixels and back at the
 // screen's DPI, colour values to COLORREF (system colours through
-// GetSysColor), the model's UTF-16 text to wide strings.
+// GetSysColor), the model's UTF-16 text to the ANSI code page the window
+// speaks on every Windows.
 
 #include <windows.h>
 
@@ -9,6 +10,7 @@
 #include <vector>
 
 #include "app/catalogue.h"
+#include "platform/win32/ansi.h"
 
 namespace velorin::win32 {
 
@@ -25,15 +27,12 @@ inline COLORREF colorref(Colour c) {
   return c.is_system() ? GetSysColor(c.system_index()) : static_cast<COLORREF>(c.value);
 }
 
-inline const wchar_t* wide(const std::u16string& text) { return reinterpret_cast<const wchar_t*>(text.c_str()); }
-
-inline std::u16string u16string(const wchar_t* text, int length) {
-  return std::u16string(reinterpret_cast<const char16_t*>(text), static_cast<std::size_t>(length));
-}
+inline std::string ansi(std::u16string_view text) { return ansi_from_utf16(text); }
 
 inline std::u16string window_text(HWND hwnd) {
-  std::vector<wchar_t> buffer(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1);
-  return u16string(buffer.data(), GetWindowTextW(hwnd, buffer.data(), static_cast<int>(buffer.size())));
+  std::vector<char> buffer(static_cast<std::size_t>(GetWindowTextLengthA(hwnd)) + 1);
+  const int length = GetWindowTextA(hwnd, buffer.data(), static_cast<int>(buffer.size()));
+  return utf16_from_ansi(std::string_view(buffer.data(), static_cast<std::size_t>(length)));
 }
 
 }  // namespace velorin::win32

@@ -16,12 +16,12 @@ namespace velorin::win32 {
 
 LRESULT CALLBACK MainWindow::window_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
   if (message == WM_NCCREATE) {
-    auto* self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
+    auto* self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTA*>(lparam)->lpCreateParams);
     self->hwnd_ = hwnd;
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
   }
-  auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  return self ? self->handle_message(message, wparam, lparam) : DefWindowProcW(hwnd, message, wparam, lparam);
+  auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  return self ? self->handle_message(message, wparam, lparam) : DefWindowProcA(hwnd, message, wparam, lparam);
 }
 
 LRESULT MainWindow::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
@@ -50,14 +50,14 @@ LRESULT MainWindow::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
       PostQuitMessage(0);
       return 0;
     default:
-      return DefWindowProcW(hwnd_, message, wparam, lparam);
+      return DefWindowProcA(hwnd_, message, wparam, lparam);
   }
 }
 
 LRESULT CALLBACK MainWindow::child_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
-  auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
   Native* n = self ? self->native(hwnd) : nullptr;
-  if (!n) return DefWindowProcW(hwnd, message, wparam, lparam);
+  if (!n) return DefWindowProcA(hwnd, message, wparam, lparam);
   return self->handle_child_message(*n, message, wparam, lparam);
 }
 
@@ -85,7 +85,7 @@ LRESULT MainWindow::handle_child_message(Native& n, UINT message, WPARAM wparam,
       break;
     case WM_MOUSEMOVE: {
       MSG relay = {hwnd, message, wparam, lparam, 0, {}};
-      SendMessageW(tooltip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relay));
+      SendMessageA(tooltip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relay));
       on_mouse_move(client_point(hwnd, lparam));
       break;
     }
@@ -103,7 +103,7 @@ LRESULT MainWindow::handle_child_message(Native& n, UINT message, WPARAM wparam,
     default:
       break;
   }
-  return CallWindowProcW(native_proc, hwnd, message, wparam, lparam);
+  return CallWindowProcA(native_proc, hwnd, message, wparam, lparam);
 }
 
 void MainWindow::on_command(HWND child, int notification) {
@@ -127,21 +127,20 @@ void MainWindow::on_command(HWND child, int notification) {
   }
 }
 
-// Labels show their own colour, or where they are transparent their
-// container's, which is plain in this window.
+// Controls show their own colour; a transparent label only its text, over
+// what lies beneath it.
 LRESULT MainWindow::on_colour(HWND child, HDC dc) {
   Native* n = native(child);
   if (!n) return reinterpret_cast<LRESULT>(brush(colorref(form_spec().back)));
   const Control& control = *n->control;
   const ControlSpec& s = control.spec();
-  Colour back = control.BackColor();
-  if (s.back_style == BackStyle::Transparent) {
-    const Control* frame = form_.window().container_of(control);
-    back = frame ? frame->BackColor() : form_spec().back;
-  }
   SetTextColor(dc, colorref(s.fore));
-  SetBkColor(dc, colorref(back));
-  return reinterpret_cast<LRESULT>(brush(colorref(back)));
+  if (s.back_style == BackStyle::Transparent) {
+    SetBkMode(dc, TRANSPARENT);
+    return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
+  }
+  SetBkColor(dc, colorref(control.BackColor()));
+  return reinterpret_cast<LRESULT>(brush(colorref(control.BackColor())));
 }
 
 // Graphical buttons in their own colour, and the picture boxes.
@@ -155,9 +154,13 @@ void MainWindow::on_draw_item(const DRAWITEMSTRUCT& item) {
   if (s.kind == Kind::PictureBox) {
     if (HBITMAP bitmap = picture(instance_, s.picture)) {
       BITMAP info = {};
-      GetObjectW(bitmap, sizeof info, &info);
+      GetObjectA(bitmap, sizeof info, &info);
       HDC memory = CreateCompatibleDC(item.hDC);
       HGDIOBJ old = SelectObject(memory, bitmap);
+      // Averaged where the screen's DPI enlarges the picture; Windows 95, 98
+      // and ME take this as plain colour-on-colour stretching.
+      SetStretchBltMode(item.hDC, HALFTONE);
+      SetBrushOrgEx(item.hDC, 0, 0, nullptr);
       StretchBlt(item.hDC, 0, 0, MulDiv(info.bmWidth, dpi_, 96), MulDiv(info.bmHeight, dpi_, 96), memory, 0, 0,
                  info.bmWidth, info.bmHeight, SRCCOPY);
       SelectObject(memory, old);
@@ -176,7 +179,7 @@ void MainWindow::on_draw_item(const DRAWITEMSTRUCT& item) {
   SetTextColor(item.hDC, GetSysColor(COLOR_BTNTEXT));
   RECT text = r;
   if (pressed) OffsetRect(&text, 1, 1);
-  DrawTextW(item.hDC, wide(control.Caption()), -1, &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+  DrawTextA(item.hDC, ansi(control.Caption()).c_str(), -1, &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
   if (item.itemState & ODS_FOCUS) {
     InflateRect(&r, -3, -3);
     DrawFocusRect(item.hDC, &r);
@@ -217,12 +220,12 @@ bool MainWindow::pre_translate(const MSG& msg) {
   }
   if (msg.message == WM_KEYDOWN && msg.wParam == VK_RETURN && focused &&
       focused->control->spec().kind == Kind::CommandButton) {
-    SendMessageW(focused->hwnd, BM_CLICK, 0, 0);  // Enter presses the focused button
+    SendMessageA(focused->hwnd, BM_CLICK, 0, 0);  // Enter presses the focused button
     return true;
   }
   if (msg.message == WM_SYSKEYDOWN && msg.wParam >= 'A' && msg.wParam <= 'Z') {
     if (Control* target = access_key_target(form_.window(), static_cast<char16_t>(msg.wParam))) {
-      SendMessageW(hwnds_.at(target), BM_CLICK, 0, 0);
+      SendMessageA(hwnds_.at(target), BM_CLICK, 0, 0);
       return true;
     }
   }

@@ -6,17 +6,17 @@
 #include "platform/win32/win32_platform.h"
 #include "platform/win32ui/main_window.h"
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   velorin::Win32Platform platform;
   velorin::Form1 form(platform);
   velorin::win32::MainWindow window(instance, form);
   form.Form_Load();
   window.start();
   MSG msg;
-  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+  while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
     if (window.pre_translate(msg)) continue;
     TranslateMessage(&msg);
-    DispatchMessageW(&msg);
+    DispatchMessageA(&msg);
   }
   return 0;
 }

@@ -6,17 +6,18 @@
 #include <ranges>
 
 #include "app/routing.h"
+#include "platform/win32/later_functions.h"
 #include "platform/win32ui/artwork.h"
 #include "platform/win32ui/convert.h"
 
 namespace velorin::win32 {
 namespace {
 
-constexpr wchar_t kClassName[] = L"Form1";
+constexpr char kClassName[] = "Form1";
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;  // close box only
 
 struct Class {
-  const wchar_t* name;
+  const char* name;
   DWORD style;
   DWORD ex_style;
 };
@@ -24,21 +25,60 @@ struct Class {
 Class native_class(const ControlSpec& s) {
   switch (s.kind) {
     case Kind::Frame:
-      return {L"BUTTON", BS_GROUPBOX | WS_CLIPCHILDREN, 0};
+      return {"BUTTON", BS_GROUPBOX | WS_CLIPCHILDREN, 0};
     case Kind::Label:
-      return {L"STATIC", SS_LEFT | SS_NOTIFY | SS_NOPREFIX, 0};
+      // A transparent label is painted after the siblings beneath it, over them.
+      return {"STATIC", SS_LEFT | SS_NOTIFY | SS_NOPREFIX,
+              static_cast<DWORD>(s.back_style == BackStyle::Transparent ? WS_EX_TRANSPARENT : 0)};
     case Kind::CommandButton:
-      return {L"BUTTON", static_cast<DWORD>(s.style == ButtonStyle::Graphical ? BS_OWNERDRAW : BS_PUSHBUTTON) |
+      return {"BUTTON", static_cast<DWORD>(s.style == ButtonStyle::Graphical ? BS_OWNERDRAW : BS_PUSHBUTTON) |
                              (s.tab_stop ? WS_TABSTOP : 0u),
               0};
     case Kind::TextBox:
-      return {L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, static_cast<DWORD>(s.look == Look::Flat ? 0 : WS_EX_CLIENTEDGE)};
+      return {"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, static_cast<DWORD>(s.look == Look::Flat ? 0 : WS_EX_CLIENTEDGE)};
     case Kind::PictureBox:
-      return {L"STATIC", SS_OWNERDRAW | SS_NOTIFY, 0};
+      return {"STATIC", SS_OWNERDRAW | SS_NOTIFY, 0};
     case Kind::OptionButton:
-      return {L"BUTTON", BS_AUTORADIOBUTTON | WS_TABSTOP, 0};
+      return {"BUTTON", BS_AUTORADIOBUTTON | WS_TABSTOP, 0};
   }
-  return {L"STATIC", 0, 0};
+  return {"STATIC", 0, 0};
+}
+
+HFONT create_font(const char* face, Font f, int dpi) {
+  return CreateFontA(-MulDiv(f.centipoints, dpi, 7200), 0, 0, 0, f.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
+                     DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                     DEFAULT_PITCH | FF_SWISS, face);
+}
+
+// The weight the system really draws a font with.
+LONG drawn_weight(HFONT font) {
+  HDC dc = CreateCompatibleDC(nullptr);
+  const HGDIOBJ old = SelectObject(dc, font);
+  TEXTMETRICA metrics = {};
+  GetTextMetricsA(dc, &metrics);
+  SelectObject(dc, old);
+  DeleteDC(dc);
+  return metrics.tmWeight;
+}
+
+// Windows makes a bold cut of the "MS Sans Serif" bitmaps itself; where the
+// system does not (Wine), the bold captions take the nearest sans face.
+HFONT window_font(Font f, int dpi) {
+  HFONT font = create_font("MS Sans Serif", f, dpi);
+  if (!f.bold || drawn_weight(font) >= FW_BOLD) return font;
+  DeleteObject(font);
+  return create_font("Tahoma", f, dpi);
+}
+
+// Common controls 4.70 on know the newer call; the first ones register
+// their classes with the older one.
+void init_common_controls() {
+  using Init = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
+  if (const auto init = later<Init>("comctl32.dll", "InitCommonControlsEx")) {
+    const INITCOMMONCONTROLSEX common = {sizeof common, ICC_WIN95_CLASSES};
+    if (init(&common)) return;
+  }
+  InitCommonControls();
 }
 
 }  // namespace
@@ -48,10 +88,9 @@ MainWindow::MainWindow(HINSTANCE instance, Form1& form) : instance_(instance), f
   dpi_ = GetDeviceCaps(screen, LOGPIXELSY);
   ReleaseDC(nullptr, screen);
 
-  INITCOMMONCONTROLSEX common = {sizeof common, ICC_WIN95_CLASSES};
-  InitCommonControlsEx(&common);
+  init_common_controls();
 
-  WNDCLASSEXW wc = {};
+  WNDCLASSEXA wc = {};
   wc.cbSize = sizeof wc;
   wc.lpfnWndProc = window_proc;
   wc.hInstance = instance_;
@@ -59,15 +98,15 @@ MainWindow::MainWindow(HINSTANCE instance, Form1& form) : instance_(instance), f
   wc.hCursor = cursor(Pointer::Default);
   wc.hbrBackground = brush(colorref(form_spec().back));
   wc.lpszClassName = kClassName;
-  RegisterClassExW(&wc);
+  RegisterClassExA(&wc);
 
-  hwnd_ = CreateWindowExW(0, kClassName, wide(std::u16string(form_spec().caption)), kStyle, CW_USEDEFAULT,
+  hwnd_ = CreateWindowExA(0, kClassName, ansi(form_spec().caption).c_str(), kStyle, CW_USEDEFAULT,
                           CW_USEDEFAULT, 0, 0, nullptr, nullptr, instance_, this);
   form_.hWnd = reinterpret_cast<WindowHandle>(hwnd_);
   apply_client_size();
-  tooltip_ = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0, 0, 0, hwnd_,
+  tooltip_ = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0, 0, 0, hwnd_,
                              nullptr, instance_, nullptr);
-  SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, 600);
+  SendMessageA(tooltip_, TTM_SETMAXTIPWIDTH, 0, 600);
   create_native_controls();
   form_.window().set_observer(this);
 }
@@ -99,36 +138,32 @@ HWND MainWindow::create_native_control(Control& control, HWND parent) {
   const Class cls = native_class(s);
   const RECT r = pixel_rect(s, dpi_);
   const DWORD visible = control.Visible() ? WS_VISIBLE : 0;
-  HWND child = CreateWindowExW(cls.ex_style, cls.name, wide(control.Text()), WS_CHILD | WS_CLIPSIBLINGS | visible | cls.style,
+  HWND child = CreateWindowExA(cls.ex_style, cls.name, ansi(control.Text()).c_str(), WS_CHILD | WS_CLIPSIBLINGS | visible | cls.style,
                                r.left, r.top, r.right - r.left, r.bottom - r.top, parent,
                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(1000 + s.tab_index)), instance_, nullptr);
-  SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font(s.font)), FALSE);
-  if (s.kind == Kind::OptionButton) SendMessageW(child, BM_SETCHECK, control.Value() ? BST_CHECKED : BST_UNCHECKED, 0);
-  SetWindowLongPtrW(child, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font(s.font)), FALSE);
+  if (s.kind == Kind::OptionButton) SendMessageA(child, BM_SETCHECK, control.Value() ? BST_CHECKED : BST_UNCHECKED, 0);
+  SetWindowLongPtrA(child, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   const auto native_proc =
-      reinterpret_cast<WNDPROC>(SetWindowLongPtrW(child, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(child_proc)));
+      reinterpret_cast<WNDPROC>(SetWindowLongPtrA(child, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(child_proc)));
   natives_[child] = Native{&control, child, native_proc};
   hwnds_[&control] = child;
 
-  TTTOOLINFOW tool = {};
-  tool.cbSize = sizeof tool;
+  // The first layout of the record: every comctl32 with tooltips takes it.
+  const std::string tip = ansi(control.ToolTipText());
+  TTTOOLINFOA tool = {};
+  tool.cbSize = TTTOOLINFOA_V1_SIZE;
   tool.uFlags = TTF_IDISHWND;
   tool.hwnd = hwnd_;
   tool.uId = reinterpret_cast<UINT_PTR>(child);
-  tool.lpszText = const_cast<wchar_t*>(wide(control.ToolTipText()));
-  SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  tool.lpszText = const_cast<char*>(tip.c_str());
+  SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
   return child;
 }
 
 HFONT MainWindow::font(Font f) {
   auto it = fonts_.find(f);
-  if (it == fonts_.end()) {
-    const int height = -MulDiv(f.centipoints, dpi_, 7200);
-    HFONT created = CreateFontW(height, 0, 0, 0, f.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET,
-                                OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS,
-                                L"MS Sans Serif");
-    it = fonts_.emplace(f, created).first;
-  }
+  if (it == fonts_.end()) it = fonts_.emplace(f, window_font(f, dpi_)).first;
   return it->second;
 }
 
@@ -147,7 +182,7 @@ void MainWindow::apply_client_size() {
 
 void MainWindow::start() {
   RECT work = {}, window = {};
-  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
   GetWindowRect(hwnd_, &window);
   const int width = window.right - window.left, height = window.bottom - window.top;
   SetWindowPos(hwnd_, nullptr, work.left + (work.right - work.left - width) / 2,

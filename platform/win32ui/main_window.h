@@ -45,6 +45,7 @@ class MainWindow final : private WindowObserver {
   void apply_client_size();
   // control_sync.cpp
   void property_changed(const Control* control, Property property) override;
+  void redraw(const Native& native);
   void unloaded() override;
   // events.cpp
   static LRESULT CALLBACK window_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);

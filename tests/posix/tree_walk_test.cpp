@@ -61,6 +61,9 @@ class Locking final : public DirectorySource {
   bool link_is_file(const std::string& path) override { return system_.link_is_file(path); }
   std::string fold(std::string_view name) override { return system_.fold(name); }
   char separator() override { return system_.separator(); }
+  void read_on_threads(unsigned count, const std::function<void(unsigned)>& read) override {
+    system_.read_on_threads(count, read);
+  }
 
  private:
   std::string locked_;

@@ -1,10 +1,19 @@
-# Sourced by the Wine scripts: wine_begin DIR makes DIR a prefix of the
-# caller's own and boots it; wine_end ends that prefix's wineserver, and
-# nobody else's, even when called before wine_begin.
-wine=/usr/lib/wine/wine64
+# Sourced by the Wine scripts: wine_begin DIR PROGRAM makes DIR a prefix of
+# the caller's own, for a Windows of PROGRAM's width (32-bit Wine for a
+# 32-bit program file, 64-bit Wine for a 64-bit one), and boots it; wine_end
+# ends that prefix's wineserver, and nobody else's, even when called before
+# wine_begin.
+wine=
 wine_prefix=
 wine_begin() {
   wine_prefix=$1
+  if [[ $(x86_64-w64-mingw32-objdump -f "$2") == *pei-i386* ]]; then
+    wine=/usr/lib/wine/wine
+    export WINEARCH=win32
+  else
+    wine=/usr/lib/wine/wine64
+    export WINEARCH=win64
+  fi
   export WINEPREFIX=$1 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
   "$wine" wineboot --init >/dev/null 2>&1
 }
