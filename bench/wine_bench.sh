@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
-# The Wine rows: makes the native benchmark's tree, runs the Windows build's
+# The Wine rows: makes the native benchmark's tree, runs each Windows build's
 # benchmark over it in a Wine prefix of its own, and removes the tree.
-# Usage: wine_bench.sh SEARCH_BENCH WINE_SEARCH_BENCH_EXE
+# Usage: wine_bench.sh SEARCH_BENCH WINE_SEARCH_BENCH_EXE...
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 tree=$(mktemp -d /tmp/velorin-bench-XXXXXX)
 trap 'rm -rf "$tree"' EXIT
 "$1" --tree "$tree"
-bash "$here/../tests/win32/wine_run.sh" "$2" "Z:${tree//\//\\}"
+shift
+for exe in "$@"; do
+  bash "$here/../tests/win32/wine_run.sh" "$exe" "Z:${tree//\//\\}"
+done

@@ -3,10 +3,14 @@
 #include <windows.h>
 
 #include "app/form1.h"
+#include "platform/win32/later_functions.h"
 #include "platform/win32/win32_platform.h"
 #include "platform/win32ui/main_window.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+#ifdef VELORIN_PRETEND_OLDEST_WINDOWS
+  velorin::win32::pretend_oldest_windows(true);  // the tests' build: Windows 95's ways under any Windows
+#endif
   velorin::Win32Platform platform;
   velorin::Form1 form(platform);
   velorin::win32::MainWindow window(instance, form);

@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
-# Both program files carry the checker's identity, icon and manifest, and
-# import no DLL but the system's own. Usage: program_files_test.sh VERSION_INFO EXE...
+# A program file carries the checker's identity, icon and manifest, imports
+# no DLL but the system's own, and ships without debug information, which
+# lies beside it. Usage: program_files_test.sh VERSION_INFO EXE...
 set -euo pipefail
 version_info=$1
 shift
 source "$(dirname "$0")/wine_prefix.sh"
 prefix=$(mktemp -d)
 trap 'wine_end; rm -rf "$prefix"' EXIT
-wine_begin "$prefix"
+wine_begin "$prefix" "$version_info"
 
 expected="FILEVERSION=1.0.0.0
 PRODUCTVERSION=1.0.0.0
@@ -35,6 +36,9 @@ for exe in "$@"; do
   for type in "0x000002 bitmap" "0x00000e icon" "0x000010 version" "0x000018 manifest"; do
     grep -qx "${type% *}" <<<"$types" || fail "$exe" "no ${type#* } resource"
   done
+  sections=$(x86_64-w64-mingw32-objdump -h "$exe")
+  [[ $sections != *.debug_* ]] || fail "$exe" "carries debug information"
+  [[ $sections == *.gnu_debuglink* && -f ${exe%.exe}.debug ]] || fail "$exe" "no symbols beside it"
   echo "checked $exe ($(x86_64-w64-mingw32-objdump -f "$exe" | awk '/file format/ {print $4}'))"
 done
 echo "$failures failed"

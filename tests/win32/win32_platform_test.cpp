@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/form1.h"
+#include "platform/win32/later_functions.h"
 #include "platform/win32/win32_platform.h"
 
 namespace velorin {
@@ -75,19 +76,41 @@ TEST(Win32Platform, APathLongerThanTheBufferCountsAsNotFound) {
   EXPECT_EQ(form.FileFind(u"lgxiebar.dll", platform.from_ansi(temp.root.string())), u"");
 }
 
+// The buffer holds characters of the code page: ten "ä" take ten of its
+// 159, where UTF-8 would take twenty.
+TEST(Win32Platform, ThePathLimitCountsCharactersOfTheCodePage) {
+  if (GetACP() != 1252) GTEST_SKIP() << "needs the Western code page";
+  TempFolder temp;
+  Win32Platform platform;
+  Form1 form(platform);
+  const std::u16string root = platform.from_ansi(temp.root.string());
+  const std::u16string name = u"\\lgxiebar.dll";
+  std::u16string folder = u"\\" + std::u16string(10, u'ä');
+  folder += std::u16string(159 - root.size() - folder.size() - name.size(), u'd');
+  const std::u16string path = root + folder + name;
+  ASSERT_EQ(platform.to_ansi(path).size(), 159u);
+  fs::create_directories(fs::path(root + folder));
+  std::ofstream(fs::path(path)) << "x";
+  EXPECT_EQ(form.FileFind(u"lgxiebar.dll", root), path);
+}
+
 // Windows' own tree search is the oracle: with one copy of each name, both
-// report the same file, and both report nothing for absent names.
+// report the same file, and both report nothing for absent names; so does
+// the walk over FindFirstFileA, as on Windows 95.
 TEST(Win32Platform, TheWalkAgreesWithSearchTreeForFile) {
   TempFolder temp;
   const char* planted[] = {"a\\B\\comdlg32.OCX", "a\\c\\d\\e\\MSCOMCTL.ocx", "Programme\\Logox\\lgxiebar.dll",
                            "x\\Velorin-4.exe", "y\\z\\iexplore.exe"};
   for (const char* p : planted) temp.file(p);
   for (int i = 0; i < 30; ++i) temp.file("filler\\dir" + std::to_string(i % 7) + "\\file" + std::to_string(i) + ".dat");
-  Win32Platform platform;
   const std::string root = temp.root.string();
   const std::vector<std::string> names = {"comdlg32.ocx", "mscomctl.ocx", "lgxiebar.dll", "velorin-4.exe",
                                           "iexplore.exe", "absent.dll"};
-  for (bool batch : {false, true}) {
+  for (const bool oldest : {false, true})
+  for (const bool batch : {false, true}) {
+    SCOPED_TRACE(std::string(oldest ? "FindFirstFileA" : "FindFirstFileExA") + (batch ? ", one walk" : ""));
+    win32::pretend_oldest_windows(oldest);
+    Win32Platform platform;
     if (batch) platform.begin_searches(names);
     for (const std::string& name : names) {
       std::string root_copy = root, name_copy = name;
@@ -103,6 +126,7 @@ TEST(Win32Platform, TheWalkAgreesWithSearchTreeForFile) {
     }
     if (batch) platform.end_searches();
   }
+  win32::pretend_oldest_windows(false);
 }
 
 TEST(Win32Platform, LowerCaseAndTheAnsiCodePage) {

@@ -1,11 +1,16 @@
 #!/usr/bin/env bash
 # The Windows program under Wine and Xvfb, driven from outside through its
 # control IDs: the operating system it names for each version Wine can
-# report, and a system test over planted files. Usage: window_e2e.sh PROGRAM DRIVER
-# With SCREENSHOTS set to a folder, the windows for win98 and winxp are saved there.
+# report, the drive scan where it shows, and a system test over planted
+# files. As Windows 95 it runs as OLDEST, the same program built to find
+# none of the functions it looks up at run time, as on Windows 95.
+# Usage: window_e2e.sh PROGRAM DRIVER OLDEST
+# With SCREENSHOTS set to a folder, the window is saved there as win98 after
+# the scan of C: and as winxp after the system test.
 set -euo pipefail
 program=$1
 driver=$2
+oldest=$3
 source "$(dirname "$0")/wine_prefix.sh"
 source "$(dirname "$0")/../../scripts/virtual_display.sh"
 work=$(mktemp -d)
@@ -19,15 +24,15 @@ cleanup() {
 }
 trap cleanup EXIT
 virtual_display "$work/display"
-wine_begin "$work/prefix"
+wine_begin "$work/prefix" "$program"
 
 failures=0
 check() {  # check WHAT EXPECTED ACTUAL
   if [[ "$2" == "$3" ]]; then echo "ok   $1"; else echo "FAIL $1: expected '$2', got '$3'"; failures=$((failures + 1)); fi
 }
 drive() { $wine "$driver" "$@" | tr -d '\r'; }
-start() {
-  $wine "$program" >/dev/null 2>&1 &
+start() {  # start [PROGRAM]
+  $wine "${1:-$program}" >/dev/null 2>&1 &
   pid=$!
   drive wait >/dev/null
 }
@@ -49,12 +54,18 @@ screenshot() {
 # LabelWin 1050, Command1 1000, Command10 1001, Option1(0) 1041, Option1(1) 1042
 while IFS='|' read -r version name older; do
   $wine reg add 'HKCU\Software\Wine' /v Version /t REG_SZ /d "$version" /f >/dev/null 2>&1
-  start
+  if [[ $version == win95 ]]; then start "$oldest"; else start; fi
   mapfile -t got < <(drive text 1050 visible 1000 visible 1001 checked 1041 checked 1042)
   check "$version: system name" "Aktuelles Betriebssystem: $name" "${got[0]}"
   if [[ $older == yes ]]; then expected=(0 1 0 1); else expected=(1 1 1 0); fi
   check "$version: Command1, Command10, win2000, win98" "${expected[*]}" "${got[*]:1}"
-  [[ $version == win98 || $version == winxp ]] && screenshot "$version"
+  if [[ $older == yes ]]; then
+    # "Suche [C:]": the prefix's drive C holds Internet Explorer and no comdlg32.ocx.
+    # Label9 1029 (Internet Explorer present), Label5 1021 (comdlg32.ocx missing).
+    mapfile -t got < <(drive click 1001 visible 1029 visible 1021)
+    check "$version: the scan of C: finds Internet Explorer, not comdlg32.ocx" "1 1" "${got[*]}"
+    [[ $version == win98 ]] && screenshot "$version"
+  fi
   stop "$version"
 done <<'VERSIONS'
 win95|Windows 95|yes
@@ -64,6 +75,7 @@ nt40|Windows NT|no
 win2k|Windows 2000|no
 winxp|Windows XP|no
 win2003|Unbekanntes Betriebssystem|no
+win10|Unbekanntes Betriebssystem|no
 VERSIONS
 
 # The system test over the program-files folder, the five files planted in mixed case.
@@ -83,6 +95,7 @@ check "system test: missing marks" "0 0" "${got[*]:5:2}"
 check "system test: success button" "1" "${got[7]}"
 check "system test: Velorin-4 status" " Velorin-4 Programm wurde gefunden !" "${got[8]}"
 check "system test: Velorin-4 result box" "velorin-4 wurde gefunden in:   c:\\program files\\velorin-4\\velorin-4.exe" "${got[9]}"
+screenshot winxp
 # Tab follows the tab index: Command1 (1000), then Command10 (1001), Command5 (1002).
 mapfile -t got < <(drive focus key tab focus key tab focus)
 check "first focus and Tab" "1000 1001 1002" "${got[*]}"
