@@ -179,7 +179,10 @@ void MainWindow::on_draw_item(const DRAWITEMSTRUCT& item) {
   SetTextColor(item.hDC, GetSysColor(COLOR_BTNTEXT));
   RECT text = r;
   if (pressed) OffsetRect(&text, 1, 1);
+  // The drawing context need not hold the button's font: it is chosen here.
+  const HGDIOBJ old_font = SelectObject(item.hDC, font(s.font));
   DrawTextA(item.hDC, ansi(control.Caption()).c_str(), -1, &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+  SelectObject(item.hDC, old_font);
   if (item.itemState & ODS_FOCUS) {
     InflateRect(&r, -3, -3);
     DrawFocusRect(item.hDC, &r);

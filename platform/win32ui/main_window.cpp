@@ -44,30 +44,12 @@ Class native_class(const ControlSpec& s) {
   return {"STATIC", 0, 0};
 }
 
-HFONT create_font(const char* face, Font f, int dpi) {
-  return CreateFontA(-MulDiv(f.centipoints, dpi, 7200), 0, 0, 0, f.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
-                     DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                     DEFAULT_PITCH | FF_SWISS, face);
-}
-
-// The weight the system really draws a font with.
-LONG drawn_weight(HFONT font) {
-  HDC dc = CreateCompatibleDC(nullptr);
-  const HGDIOBJ old = SelectObject(dc, font);
-  TEXTMETRICA metrics = {};
-  GetTextMetricsA(dc, &metrics);
-  SelectObject(dc, old);
-  DeleteDC(dc);
-  return metrics.tmWeight;
-}
-
-// Windows makes a bold cut of the "MS Sans Serif" bitmaps itself; where the
-// system does not (Wine), the bold captions take the nearest sans face.
+// Never smoothed, as the "MS Sans Serif" bitmaps of the Windows this window
+// was drawn for: smoothing thins bold dark text on a light button (Wine).
 HFONT window_font(Font f, int dpi) {
-  HFONT font = create_font("MS Sans Serif", f, dpi);
-  if (!f.bold || drawn_weight(font) >= FW_BOLD) return font;
-  DeleteObject(font);
-  return create_font("Tahoma", f, dpi);
+  return CreateFontA(-MulDiv(f.centipoints, dpi, 7200), 0, 0, 0, f.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
+                     DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, NONANTIALIASED_QUALITY,
+                     DEFAULT_PITCH | FF_SWISS, "MS Sans Serif");
 }
 
 // Common controls 4.70 on know the newer call; the first ones register
