@@ -18,7 +18,9 @@ namespace {
 
 HWND checker() {
   for (int i = 0; i < 300; ++i) {
-    if (HWND w = FindWindowW(L"Form1", L"System-Test Velorin-4 Online !")) return w;
+    // Shown only once every control is made and the window has loaded.
+    HWND w = FindWindowW(L"Form1", L"System-Test Velorin-4 Online !");
+    if (w && IsWindowVisible(w)) return w;
     Sleep(100);
   }
   return nullptr;
