@@ -27,13 +27,13 @@ class Walk final {
   std::vector<std::optional<std::string>> run(const std::string& root, unsigned threads) {
     if (root.empty()) return answers_;
     std::vector<std::string> level{root};
-    while (!level.empty() && open_ > 0) {
+    for (Reached reached = Reached::AsRoot; !level.empty() && open_ > 0; reached = Reached::FromParent) {
       const unsigned workers = static_cast<unsigned>(std::min<std::size_t>(std::max(threads, 1u), level.size()));
       std::vector<Share> shares(workers);
       for (Share& share : shares) share.best.resize(answers_.size());
       std::atomic<std::size_t> next{0};
       const auto work = [&](Share& share) {
-        for (std::size_t i; (i = next.fetch_add(1)) < level.size();) read(level[i], share);
+        for (std::size_t i; (i = next.fetch_add(1)) < level.size();) read(level[i], reached, share);
       };
       source_.read_on_threads(workers, [&](unsigned reader) { work(shares[reader]); });
 
@@ -77,11 +77,13 @@ class Walk final {
     return path;
   }
 
-  void read(const std::string& directory, Share& share) {
-    source_.list(directory, [&](std::string_view name, EntryKind kind) {
+  void read(const std::string& directory, Reached reached, Share& share) {
+    // Only the root may end in a separator; below it one is put between.
+    const std::size_t separator = directory.back() == separator_ ? 0 : 1;
+    source_.list(directory, reached, [&](std::string_view name, EntryKind kind) {
       if (kind == EntryKind::Directory) {
-        // A directory whose path leaves no room for a name can hold no reportable match.
-        if (directory.size() + name.size() + 3 <= longest_) share.below.push_back(join(directory, name));
+        // A directory whose path leaves no room for a separator and a name can hold no reportable match.
+        if (directory.size() + separator + name.size() + 2 <= longest_) share.below.push_back(join(directory, name));
         return;
       }
       if (kind != EntryKind::File && kind != EntryKind::Link) return;
@@ -127,7 +129,10 @@ void TreeSearch::end() {
   walks_.clear();
 }
 
-std::optional<std::string> TreeSearch::find(const std::string& root, const std::string& name, std::size_t longest) {
+// Root and name end at their first NUL, as C strings handed to the system do.
+std::optional<std::string> TreeSearch::find(std::string root, std::string name, std::size_t longest) {
+  root.resize(std::min(root.size(), root.find('\0')));
+  name.resize(std::min(name.size(), name.find('\0')));
   const auto at = std::find(names_.begin(), names_.end(), name);
   if (at == names_.end()) return walk_tree(source_, root, {name}, longest, threads_).front();
   auto walk = walks_.find({root, longest});

@@ -17,6 +17,9 @@
 namespace velorin {
 
 enum class EntryKind { File, Directory, Link, Other };
+// The root is taken as given, through a link if it is one; a directory below
+// it is listed only if it is still no link when it is opened.
+enum class Reached { AsRoot, FromParent };
 
 // How one system lists directories, compares names and runs threads. Texts
 // are in the system's own encoding: UTF-8 on Linux, the ANSI code page on
@@ -27,7 +30,7 @@ class DirectorySource {
   using Entry = std::function<void(std::string_view name, EntryKind kind)>;
   // Every entry but "." and ".."; a link, to a directory or not, is a Link.
   // False when the directory cannot be read or is to be passed over.
-  virtual bool list(const std::string& path, const Entry& entry) = 0;
+  virtual bool list(const std::string& path, Reached reached, const Entry& entry) = 0;
   // Whether a link leads to a file; asked only of links whose name matches.
   virtual bool link_is_file(const std::string& path) = 0;
   // The name as the system compares it: without regard to letter case. Only
@@ -54,7 +57,7 @@ class TreeSearch final {
   TreeSearch(DirectorySource& source, unsigned threads) : source_(source), threads_(threads) {}
   void begin(std::vector<std::string> names);
   void end();
-  std::optional<std::string> find(const std::string& root, const std::string& name, std::size_t longest);
+  std::optional<std::string> find(std::string root, std::string name, std::size_t longest);
 
  private:
   DirectorySource& source_;

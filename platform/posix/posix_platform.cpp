@@ -43,11 +43,11 @@ std::int32_t PosixPlatform::SearchTreeForFile(std::string_view root, std::string
 
 // Windows' ShellExecute answers above 32 for success.
 std::intptr_t PosixPlatform::ShellExecuteA(WindowHandle, std::string_view, std::string_view file, std::int32_t) {
-  return spawn_detached({opener_, std::string(file)}) ? 33 : 0;
+  return spawn_detached({opener_, std::string(file)}, Find::OnPath) ? 33 : 0;
 }
 
 std::int32_t PosixPlatform::start_program(std::string_view program, std::int32_t) {
-  return spawn_detached({std::string(program)}) ? 1 : 0;
+  return spawn_detached({std::string(program)}, Find::AtPath) ? 1 : 0;
 }
 
 std::string PosixPlatform::application_folder() {

@@ -13,8 +13,9 @@ namespace velorin {
 
 class PosixPlatform final : public Platform {
  public:
-  // opener: the program that opens a target; tests put a stand-in here.
-  explicit PosixPlatform(std::string opener = "/usr/bin/xdg-open") : opener_(std::move(opener)) {}
+  // opener: the program that opens a target, found on PATH as desktop
+  // programs find it; tests put a stand-in here.
+  explicit PosixPlatform(std::string opener = "xdg-open") : opener_(std::move(opener)) {}
   PosixPlatform(const PosixPlatform&) = delete;
   PosixPlatform& operator=(const PosixPlatform&) = delete;
 

@@ -10,7 +10,7 @@ extern char** environ;
 
 namespace velorin {
 
-bool spawn_detached(const std::vector<std::string>& argv) {
+bool spawn_detached(const std::vector<std::string>& argv, Find find) {
   if (argv.empty()) return false;
   std::vector<char*> args;
   for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
@@ -18,7 +18,8 @@ bool spawn_detached(const std::vector<std::string>& argv) {
   pid_t pid = 0;
   // The started program gets the session's environment (its display, its
   // desktop); this program reads none of it.
-  if (posix_spawn(&pid, args[0], nullptr, nullptr, args.data(), environ) != 0) return false;
+  const auto spawn = find == Find::OnPath ? posix_spawnp : posix_spawn;
+  if (spawn(&pid, args[0], nullptr, nullptr, args.data(), environ) != 0) return false;
   std::thread([pid] {
     int status = 0;
     while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {

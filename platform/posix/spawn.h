@@ -8,7 +8,11 @@
 
 namespace velorin {
 
+// Where argv[0] is found: looked up on PATH as a desktop finds its programs,
+// or exactly at the path given.
+enum class Find { OnPath, AtPath };
+
 // False when the program could not be started.
-bool spawn_detached(const std::vector<std::string>& argv);
+bool spawn_detached(const std::vector<std::string>& argv, Find find);
 
 }  // namespace velorin

@@ -77,8 +77,10 @@ EntryKind kind_of(int directory, const char* name, unsigned char type) {
 
 PosixDirectories::PosixDirectories() : pseudo_(pseudo_devices()) {}
 
-bool PosixDirectories::list(const std::string& path, const Entry& entry) {
-  const int fd = open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+bool PosixDirectories::list(const std::string& path, Reached reached, const Entry& entry) {
+  // A directory swapped for a link since its parent was listed is not followed.
+  const int nofollow = reached == Reached::FromParent ? O_NOFOLLOW : 0;
+  const int fd = open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC | nofollow);
   if (fd < 0) return false;  // unreadable or gone: passed over
   struct stat st;
   if (!pseudo_.empty() && fstat(fd, &st) == 0 && pseudo_.count(st.st_dev)) {

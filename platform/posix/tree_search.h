@@ -19,7 +19,7 @@ namespace velorin {
 class PosixDirectories final : public DirectorySource {
  public:
   PosixDirectories();
-  bool list(const std::string& path, const Entry& entry) override;
+  bool list(const std::string& path, Reached reached, const Entry& entry) override;
   bool link_is_file(const std::string& path) override;
   std::string fold(std::string_view name) override;
   char separator() override { return '/'; }

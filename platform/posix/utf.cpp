@@ -7,9 +7,14 @@ constexpr char32_t kReplacement = 0xFFFD;
 
 bool is_high(char32_t c) { return c >= 0xD800 && c <= 0xDBFF; }
 bool is_low(char32_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
+// The codes that stand for a byte outside valid UTF-8.
+bool is_escaped_byte(char32_t c) { return c >= 0xDC80 && c <= 0xDCFF; }
+char32_t escaped(unsigned char byte) { return 0xDC00 + byte; }
 
 void put_utf8(std::string& out, char32_t c) {
-  if (c < 0x80) {
+  if (is_escaped_byte(c)) {
+    out += static_cast<char>(c - 0xDC00);
+  } else if (c < 0x80) {
     out += static_cast<char>(c);
   } else if (c < 0x800) {
     out += static_cast<char>(0xC0 | (c >> 6));
@@ -26,11 +31,17 @@ void put_utf8(std::string& out, char32_t c) {
   }
 }
 
-// One code point from UTF-8 at text[i], advancing i past it.
+// One code point from UTF-8 at text[i], advancing i past it; a byte that
+// begins no valid sequence stands for itself alone.
 char32_t next_utf8(std::string_view text, std::size_t& i) {
   const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
+  const std::size_t start = i;
   const unsigned char lead = byte(i++);
   if (lead < 0x80) return lead;
+  const auto stray = [&] {
+    i = start + 1;
+    return escaped(lead);
+  };
   int extra;
   char32_t c;
   char32_t least;
@@ -41,13 +52,13 @@ char32_t next_utf8(std::string_view text, std::size_t& i) {
   } else if ((lead & 0xF8) == 0xF0) {
     extra = 3, c = lead & 0x07, least = 0x10000;
   } else {
-    return kReplacement;
+    return stray();
   }
   for (int k = 0; k < extra; ++k) {
-    if (i >= text.size() || (byte(i) & 0xC0) != 0x80) return kReplacement;
+    if (i >= text.size() || (byte(i) & 0xC0) != 0x80) return stray();
     c = (c << 6) | (byte(i++) & 0x3F);
   }
-  if (c < least || c > 0x10FFFF || is_high(c) || is_low(c)) return kReplacement;
+  if (c < least || c > 0x10FFFF || is_high(c) || is_low(c)) return stray();
   return c;
 }
 
@@ -61,7 +72,7 @@ std::u32string code_points(std::u16string_view text) {
     if (is_high(c) && i + 1 < text.size() && is_low(text[i + 1])) {
       points += 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
     } else {
-      points += (is_high(c) || is_low(c)) ? kReplacement : c;
+      points += ((is_high(c) || is_low(c)) && !is_escaped_byte(c)) ? kReplacement : c;
     }
   }
   return points;

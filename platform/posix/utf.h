@@ -1,6 +1,8 @@
 #pragma once
-// UTF-8 and UTF-16 both ways. Malformed input (a stray byte, a lone
-// surrogate) becomes U+FFFD rather than being dropped or passed on.
+// UTF-8 and UTF-16 both ways. A byte that is not valid UTF-8 becomes the
+// code U+DC80 to U+DCFF that turns back into that same byte, so that a file
+// name read from the disk names that file again; any other lone surrogate
+// becomes U+FFFD.
 
 #include <string>
 #include <string_view>

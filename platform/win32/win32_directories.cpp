@@ -37,7 +37,9 @@ HANDLE Win32Directories::find_first(const std::string& pattern, WIN32_FIND_DATAA
   return find;
 }
 
-bool Win32Directories::list(const std::string& path, const Entry& entry) {
+// Reparse points below the root are never listed as directories, so a
+// directory reached from its parent is one.
+bool Win32Directories::list(const std::string& path, Reached, const Entry& entry) {
   std::string pattern = path;
   if (pattern.back() != '\\') pattern += '\\';
   pattern += '*';

@@ -15,7 +15,7 @@ namespace velorin {
 class Win32Directories final : public DirectorySource {
  public:
   Win32Directories();
-  bool list(const std::string& path, const Entry& entry) override;
+  bool list(const std::string& path, Reached reached, const Entry& entry) override;
   bool link_is_file(const std::string& path) override;
   std::string fold(std::string_view name) override;
   char separator() override { return '\\'; }

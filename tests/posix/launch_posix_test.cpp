@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -82,6 +83,21 @@ TEST(PosixLaunch, LeavesNoZombieBehind) {
   int left = 1;
   for (int i = 0; i < 100 && (left = zombies()) > 0; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(20));
   EXPECT_EQ(left, 0);
+}
+
+// The opener is looked up on PATH, as desktop programs look it up; where
+// there is none, nothing opens.
+TEST(PosixLaunch, TheOpenerIsFoundOnThePath) {
+  TempTree tree;
+  const std::string record = tree.path("record");
+  recording_program(tree, "elsewhere/bin/xdg-open", record);
+  const std::string path = getenv("PATH");
+  setenv("PATH", (tree.path("elsewhere/bin") + ":" + path).c_str(), 1);
+  EXPECT_GT(PosixPlatform().ShellExecuteA(0, "Open", "C:\\Programme", 1), 32);
+  setenv("PATH", tree.path("empty").c_str(), 1);
+  EXPECT_LE(PosixPlatform().ShellExecuteA(0, "Open", "C:\\Programme", 1), 32);
+  setenv("PATH", path.c_str(), 1);
+  EXPECT_EQ(wait_for(record), "1\n[C:\\Programme]\n");
 }
 
 TEST(PosixLaunch, AMissingOpenerOrProgramIsReportedNotRaised) {

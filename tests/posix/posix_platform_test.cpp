@@ -32,12 +32,24 @@ TEST(PosixPlatform, ConvertsUtf8BothWays) {
   EXPECT_EQ(platform.to_ansi(u"ü€𝄞"), "\xC3\xBC\xE2\x82\xAC\xF0\x9D\x84\x9E");
 }
 
-TEST(PosixPlatform, MalformedTextBecomesReplacementCharacters) {
+// Bytes that are not UTF-8 (names from the disk) come back as themselves.
+TEST(PosixPlatform, MalformedBytesKeepTheirValueBothWays) {
   PosixPlatform platform;
-  EXPECT_EQ(platform.from_ansi("a\xFF" "b"), u"a\uFFFDb");
-  EXPECT_EQ(platform.from_ansi("\xC3"), u"\uFFFD") << "cut-off sequence";
-  EXPECT_EQ(platform.from_ansi("\xC0\xAF"), u"\uFFFD") << "overlong slash";
-  EXPECT_EQ(platform.from_ansi("\xED\xA0\x80"), u"\uFFFD") << "encoded surrogate";
+  const struct {
+    std::string bytes;
+    std::u16string text;
+    const char* what;
+  } cases[] = {
+      {"a\xFF" "b", u"a\xDCFF" "b", "stray byte"},
+      {"\xC3", u"\xDCC3", "cut-off sequence"},
+      {"\xC0\xAF", u"\xDCC0\xDCAF", "overlong slash"},
+      {"\xED\xA0\x80", u"\xDCED\xDCA0\xDC80", "encoded surrogate"},
+      {"caf\xE9.exe", u"caf\xDCE9.exe", "Latin-1 name"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(platform.from_ansi(c.bytes), c.text) << c.what;
+    EXPECT_EQ(platform.to_ansi(c.text), c.bytes) << c.what;
+  }
   EXPECT_EQ(platform.to_ansi(std::u16string(1, char16_t(0xD800))), "\xEF\xBF\xBD") << "lone surrogate";
 }
 

@@ -4,8 +4,13 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <filesystem>
+#include <sys/resource.h>
 
+#include <filesystem>
+#include <functional>
+
+#include "app/form1.h"
+#include "platform/posix/posix_platform.h"
 #include "platform/posix/tree_search.h"
 #include "temp_tree.h"
 
@@ -136,23 +141,17 @@ TEST(TreeSearch, ATreeThousandsOfLevelsDeepEndsWithoutFailing) {
   EXPECT_EQ(find(tree, "absent.exe"), std::nullopt);
 }
 
-TEST(TreeSearch, PassesOverDirectoriesItMayNotRead) {
-  TempTree tree;
-  tree.file("locked/inner/comdlg32.ocx");
-  const std::string open = tree.file("open/deeper/still/comdlg32.ocx");
-  chmod(tree.root().c_str(), 0755);
-  for (const char* d : {"open", "open/deeper", "open/deeper/still"}) chmod(tree.path(d).c_str(), 0755);
-  chmod(tree.path("locked").c_str(), 0700);
-  // Root reads every directory, so the search runs as nobody, in a child.
+// Runs job in a child process as the user nobody (root may read any
+// directory and start any number of threads) and returns what it answered.
+std::string as_nobody(const std::function<std::string()>& job) {
   int pipe_fds[2];
-  ASSERT_EQ(pipe(pipe_fds), 0);
+  if (pipe(pipe_fds) != 0) return "no pipe";
   const pid_t child = fork();
-  ASSERT_GE(child, 0);
+  if (child < 0) return "no child";
   if (child == 0) {
     close(pipe_fds[0]);
     if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(2);
-    const std::optional<std::string> found = find(tree, "comdlg32.ocx");
-    const std::string answer = found.value_or("none");
+    const std::string answer = job();
     const bool written = write(pipe_fds[1], answer.data(), answer.size()) == static_cast<ssize_t>(answer.size());
     _exit(written ? 0 : 3);
   }
@@ -163,9 +162,78 @@ TEST(TreeSearch, PassesOverDirectoriesItMayNotRead) {
   close(pipe_fds[0]);
   int status = 0;
   waitpid(child, &status, 0);
-  ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) return "child ended with status " + std::to_string(status);
+  return answer;
+}
+
+TEST(TreeSearch, PassesOverDirectoriesItMayNotRead) {
+  TempTree tree;
+  tree.file("locked/inner/comdlg32.ocx");
+  const std::string open = tree.file("open/deeper/still/comdlg32.ocx");
+  chmod(tree.root().c_str(), 0755);
+  for (const char* d : {"open", "open/deeper", "open/deeper/still"}) chmod(tree.path(d).c_str(), 0755);
+  chmod(tree.path("locked").c_str(), 0700);
+  const std::string answer = as_nobody([&] { return find(tree, "comdlg32.ocx").value_or("none"); });
   if (geteuid() != 0 && access(tree.path("locked").c_str(), R_OK) == 0) GTEST_SKIP() << "cannot lock a directory";
   EXPECT_EQ(answer, open);
+}
+
+// Where the system refuses the walk's helper threads, the threads there are
+// read every directory: the same answer, and no abort.
+TEST(TreeSearch, RefusedThreadsChangeNoAnswer) {
+  TempTree tree;
+  for (int i = 0; i < 40; ++i) tree.file("d" + std::to_string(i % 8) + "/e" + std::to_string(i) + "/x.dat");
+  const std::string deep = tree.file("d5/e13/f/lgxiebar.dll");
+  for (const char* d : {"", "d5", "d5/e13", "d5/e13/f"}) chmod(tree.path(d).c_str(), 0755);
+  const std::string answer = as_nobody([&] {
+    const rlimit one = {1, 1};  // no process or thread beyond this one
+    if (setrlimit(RLIMIT_NPROC, &one) != 0) return std::string("no limit");
+    return search_tree(tree.root().string(), "lgxiebar.dll", 159, 4).value_or("none");
+  });
+  EXPECT_EQ(answer, deep);
+}
+
+// What reaches the search as C strings ends at the first NUL; a root that
+// ends in a separator keeps every one of the buffer's characters.
+TEST(TreeSearch, RootsAsTheSystemTakesThem) {
+  TempTree tree;
+  const std::string root = tree.root().string();
+  const std::string found = tree.file("a/comdlg32.ocx");
+  PosixDirectories directories;
+  TreeSearch search(directories, 2);
+  EXPECT_EQ(search.find(root + std::string("\0/etc", 5), "comdlg32.ocx", 159), found);
+  EXPECT_EQ(search.find(root, std::string("comdlg32.ocx\0.exe", 17), 159), found);
+  EXPECT_EQ(search.find(std::string("\0", 1) + root, "comdlg32.ocx", 159), std::nullopt);
+  // A one-letter name at exactly 159 characters, below a root given with its slash.
+  const std::string longest = tree.file(std::string(159 - root.size() - 3, 'd') + "/x");
+  ASSERT_EQ(longest.size(), 159u);
+  EXPECT_EQ(search.find(root + "/", "x", 159), longest);
+}
+
+// A directory found by listing its parent is opened only if it is still no
+// link; the root may be one.
+TEST(TreeSearch, ADirectorySwappedForALinkIsNotListed) {
+  TempTree tree;
+  tree.file("target/comdlg32.ocx");
+  tree.link("swapped", tree.path("target"));
+  PosixDirectories directories;
+  int entries = 0;
+  const auto count = [&](std::string_view, EntryKind) { ++entries; };
+  EXPECT_FALSE(directories.list(tree.path("swapped"), Reached::FromParent, count));
+  EXPECT_TRUE(directories.list(tree.path("swapped"), Reached::AsRoot, count));
+  EXPECT_EQ(entries, 1);
+}
+
+// A folder whose name is not UTF-8 is reported with its own bytes, so the
+// path shown (and opened) names the file found.
+TEST(TreeSearch, AFoundPathNamesTheFileWhateverItsBytes) {
+  TempTree tree;
+  const std::string file = tree.file("caf\xE9/\xFF\xFE/comdlg32.ocx");
+  PosixPlatform platform;
+  Form1 form(platform);
+  const std::u16string found = form.FileFind(u"comdlg32.ocx", platform.from_ansi(tree.root().string()));
+  EXPECT_EQ(platform.to_ansi(found), file);
+  EXPECT_TRUE(std::filesystem::exists(platform.to_ansi(found)));
 }
 
 TEST(TreeSearch, DoesNotDescendIntoPseudoFileSystems) {

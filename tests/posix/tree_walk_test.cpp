@@ -54,9 +54,9 @@ std::string lower(std::string s) {
 class Locking final : public DirectorySource {
  public:
   explicit Locking(std::string locked) : locked_(std::move(locked)) {}
-  bool list(const std::string& path, const Entry& entry) override {
+  bool list(const std::string& path, Reached reached, const Entry& entry) override {
     if (!locked_.empty() && fs::path(path).filename() == locked_) return false;
-    return system_.list(path, entry);
+    return system_.list(path, reached, entry);
   }
   bool link_is_file(const std::string& path) override { return system_.link_is_file(path); }
   std::string fold(std::string_view name) override { return system_.fold(name); }

@@ -14,7 +14,10 @@ wine_begin() {
     wine=/usr/lib/wine/wine64
     export WINEARCH=win64
   fi
-  export WINEPREFIX=$1 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  # Wine's server socket folder goes to TMPDIR, inside the prefix; with no
+  # menu builder, nothing is written under the home folder.
+  mkdir -p "$1/tmp"
+  export WINEPREFIX=$1 TMPDIR=$1/tmp WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
   "$wine" wineboot --init >/dev/null 2>&1
 }
 wine_end() {
