@@ -92,6 +92,16 @@ Control* next_focus(Window& window, const Control* current, Direction direction)
   return order[direction == Direction::Forward ? (i + 1) % n : (i + n - 1) % n];
 }
 
+Control* next_option(Window& window, const Control& current, Direction direction) {
+  std::vector<Control*> group;
+  for (Control& c : window.controls())
+    if (c.spec().kind == Kind::OptionButton && c.spec().name == current.spec().name) group.push_back(&c);
+  std::sort(group.begin(), group.end(), [](const Control* a, const Control* b) { return a->spec().index < b->spec().index; });
+  const std::size_t i = static_cast<std::size_t>(std::find(group.begin(), group.end(), &current) - group.begin());
+  const std::size_t n = group.size();
+  return group[direction == Direction::Forward ? (i + 1) % n : (i + n - 1) % n];
+}
+
 Control* ClickPairing::release(Control* target) {
   Control* const pressed = std::exchange(pressed_, nullptr);
   return target == pressed ? target : nullptr;

@@ -26,6 +26,10 @@ Control* first_focus(Window& window);
 enum class Direction { Forward, Backward };
 Control* next_focus(Window& window, const Control* current, Direction direction);
 
+// The option button an arrow key selects: Up and Left the previous one of
+// the same array, Down and Right the next, wrapping round.
+Control* next_option(Window& window, const Control& current, Direction direction);
+
 // A click on a control that is not a button: the left button pressed and
 // released over the same control. Every release ends the press, so a release
 // after a press elsewhere, or with no press seen, clicks nothing.
@@ -40,7 +44,8 @@ class ClickPairing final {
 };
 
 // The shown button whose caption marks this letter as its access key ("&A"),
-// the first in tab order where two share it; null for none.
+// the first in tab order where two share it (Alt+S clicks "&Systemtest"
+// while "&Systemtest Download" shows beside it); null for none.
 Control* access_key_target(Window& window, char16_t letter);
 
 }  // namespace velorin

@@ -65,8 +65,11 @@ void Control::set_Value(bool value) {
   if (update(value_, value)) changed(Property::Value);
 }
 
+// Placing the caret always reaches the control: the user may have moved it
+// since the model last placed it at the same position.
 void Control::set_SelStart(int position) {
-  if (update(sel_start_, position)) changed(Property::SelStart);
+  sel_start_ = position;
+  changed(Property::SelStart);
 }
 
 Window::Window() : height_(form_spec().frame_top + form_spec().client_height + form_spec().frame_bottom) {

@@ -4,6 +4,7 @@
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QGroupBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
@@ -17,14 +18,14 @@ namespace {
 QString css(QColor c) { return c.name(QColor::HexRgb); }
 
 // Graphical buttons show their own colour; the standard ones keep the
-// style's ordinary look in ButtonFace.
+// style's ordinary look in ButtonFace. The focus is a thin dotted rectangle,
+// not the style's tint over the whole button.
 QString button_style(const ControlSpec& s, QColor back) {
   const QString border = s.look == Look::Flat ? QStringLiteral("1px solid black")
                                               : QStringLiteral("2px outset %1").arg(css(back));
   return QStringLiteral(
-             "QPushButton { background-color: %1; color: black; border: %2; }"
-             "QPushButton:pressed { border-style: inset; }"
-             "QPushButton:focus { border: 2px dotted black; }")
+             "QPushButton { background-color: %1; color: black; border: %2; outline: 1px dotted black; }"
+             "QPushButton:pressed { border-style: inset; }")
       .arg(css(back), border);
 }
 
@@ -46,9 +47,14 @@ void set_text(const Control& control, QWidget* w) {
       static_cast<QLabel*>(w)->setText(text);
       break;
     case Kind::CommandButton:
-    case Kind::OptionButton:
-      static_cast<QAbstractButton*>(w)->setText(text);
+    case Kind::OptionButton: {
+      // Access keys are the core's to route, alike in every binding: Qt's
+      // own shortcut from the "&" would move the focus where two share a letter.
+      auto* button = static_cast<QAbstractButton*>(w);
+      button->setText(text);
+      button->setShortcut(QKeySequence());
       break;
+    }
     case Kind::TextBox:  // the user's own edit is there already; writing it again would move the caret
       if (auto* edit = static_cast<QLineEdit*>(w); edit->text() != text) edit->setText(text);
       break;
@@ -62,8 +68,8 @@ void set_text(const Control& control, QWidget* w) {
 void MainWindow::apply_colours(const Control& control, QWidget* w) {
   const ControlSpec& s = control.spec();
   QPalette p = w->palette();
-  const QColor back = qcolor(control.BackColor(), p);
-  const QColor fore = qcolor(s.fore, p);
+  const QColor back = qcolor(control.BackColor());
+  const QColor fore = qcolor(s.fore);
   if (s.kind == Kind::CommandButton) {
     p.setColor(QPalette::Button, back);
     p.setColor(QPalette::ButtonText, fore);

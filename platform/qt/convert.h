@@ -4,6 +4,7 @@
 // to QColor, the model's UTF-16 text to QString.
 
 #include <QColor>
+#include <QGuiApplication>
 #include <QPalette>
 #include <QRect>
 #include <QString>
@@ -23,8 +24,11 @@ inline QRect pixel_rect(const ControlSpec& s) {
   return QRect(x, y, pixels(s.left + s.width) - x, pixels(s.top + s.height) - y);
 }
 
-inline QColor qcolor(Colour c, const QPalette& system) {
+// System colours are the application's, never a widget's own palette, which
+// holds whatever colour the widget was given last.
+inline QColor qcolor(Colour c) {
   if (!c.is_system()) return QColor(c.red(), c.green(), c.blue());
+  const QPalette system = QGuiApplication::palette();
   switch (c.system_index()) {
     case 5:  // Window
       return system.color(QPalette::Base);

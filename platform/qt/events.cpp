@@ -4,6 +4,7 @@
 // beneath their controls.
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -44,10 +45,42 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::MouseButtonRelease:
       if (!qobject_cast<QPushButton*>(w)) mouse_click(w, event);
       break;
+    case QEvent::KeyPress:
+      if (key_press(*it->second, static_cast<QKeyEvent*>(event))) return true;
+      break;
     default:
       break;
   }
   return QWidget::eventFilter(watched, event);
+}
+
+// Access keys and the arrows in an option group, by the core's rules; true
+// when the key was taken.
+bool MainWindow::key_press(Control& focused, const QKeyEvent* key) {
+  if (key->modifiers() == Qt::AltModifier && key->key() >= Qt::Key_A && key->key() <= Qt::Key_Z) {
+    Control* target = access_key_target(form_.window(), static_cast<char16_t>(u'A' + (key->key() - Qt::Key_A)));
+    if (!target) return false;
+    static_cast<QAbstractButton*>(widget(*target))->click();
+    return true;
+  }
+  if (focused.spec().kind != Kind::OptionButton) return false;
+  Direction direction;
+  switch (key->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Left:
+      direction = Direction::Backward;
+      break;
+    case Qt::Key_Down:
+    case Qt::Key_Right:
+      direction = Direction::Forward;
+      break;
+    default:
+      return false;
+  }
+  Control* target = next_option(form_.window(), focused, direction);
+  widget(*target)->setFocus(Qt::OtherFocusReason);
+  static_cast<QAbstractButton*>(widget(*target))->click();
+  return true;
 }
 
 void MainWindow::mouse_click(QWidget* w, QEvent* event) {

@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QStyleFactory>
+#include <QToolTip>
 #include <ranges>
 
 #include "app/routing.h"
@@ -88,9 +89,10 @@ MainWindow::MainWindow(Form1& form) : form_(form) {
   setWindowTitle(qstring(std::u16string(form_spec().caption)));
   setWindowIcon(window_icon());
   setFont(qfont(form_spec().font));
+  QToolTip::setFont(font());  // not Qt's own tooltip face, which may be monospace
   setAutoFillBackground(true);
   QPalette p = palette();
-  p.setColor(QPalette::Window, qcolor(form_spec().back, p));
+  p.setColor(QPalette::Window, qcolor(form_spec().back));
   setPalette(p);
   apply_height();
 

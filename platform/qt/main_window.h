@@ -40,6 +40,7 @@ class MainWindow final : public QWidget, private WindowObserver {
   void apply_height();
   // events.cpp
   void connect_events(Control& control, QWidget* widget);
+  bool key_press(Control& focused, const QKeyEvent* key);
   void mouse_click(QWidget* widget, QEvent* event);
   void mouse_move(QWidget* widget, QEvent* event);
 

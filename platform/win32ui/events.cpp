@@ -226,6 +226,15 @@ bool MainWindow::pre_translate(const MSG& msg) {
     SendMessageA(focused->hwnd, BM_CLICK, 0, 0);  // Enter presses the focused button
     return true;
   }
+  if (msg.message == WM_KEYDOWN && focused && focused->control->spec().kind == Kind::OptionButton &&
+      (msg.wParam == VK_UP || msg.wParam == VK_LEFT || msg.wParam == VK_DOWN || msg.wParam == VK_RIGHT)) {
+    const bool back = msg.wParam == VK_UP || msg.wParam == VK_LEFT;
+    const HWND target =
+        hwnds_.at(next_option(form_.window(), *focused->control, back ? Direction::Backward : Direction::Forward));
+    SetFocus(target);
+    SendMessageA(target, BM_CLICK, 0, 0);
+    return true;
+  }
   if (msg.message == WM_SYSKEYDOWN && msg.wParam >= 'A' && msg.wParam <= 'Z') {
     if (Control* target = access_key_target(form_.window(), static_cast<char16_t>(msg.wParam))) {
       SendMessageA(hwnds_.at(target), BM_CLICK, 0, 0);

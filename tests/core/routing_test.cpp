@@ -125,6 +125,16 @@ TEST(TabOrder, TabAndShiftTabWrapAround) {
   EXPECT_EQ(next_focus(w, &form.Label27, Direction::Forward), &form.Command1) << "from outside the order";
 }
 
+TEST(OptionButtons, ArrowsStepThroughTheArrayAndWrapAround) {
+  testing::FakePlatform platform;
+  Form1 form(platform);
+  Window& w = form.window();
+  EXPECT_EQ(next_option(w, form.Option1[0], Direction::Forward), &form.Option1[1]);
+  EXPECT_EQ(next_option(w, form.Option1[1], Direction::Forward), &form.Option1[0]);
+  EXPECT_EQ(next_option(w, form.Option1[0], Direction::Backward), &form.Option1[1]);
+  EXPECT_EQ(next_option(w, form.Option1[1], Direction::Backward), &form.Option1[0]);
+}
+
 TEST(Clicks, APressAndAReleaseOverTheSameControlClickIt) {
   testing::FakePlatform platform;
   Form1 form(platform);
@@ -167,8 +177,9 @@ TEST(AccessKeys, FindTheShownButtonThatCarriesTheLetter) {
   EXPECT_EQ(access_key_target(w, u'x'), nullptr);
   form.Command6.set_Visible(true);
   EXPECT_EQ(access_key_target(w, u'W'), &form.Command6);
-  form.Command1.set_Visible(false);
   form.Command12.set_Visible(true);
+  EXPECT_EQ(access_key_target(w, u'S'), &form.Command1) << "both shown: the first in tab order";
+  form.Command1.set_Visible(false);
   EXPECT_EQ(access_key_target(w, u'S'), &form.Command12);
   EXPECT_EQ(access_key_target(w, u'C'), nullptr) << "the parked buttons have none";
 }

@@ -53,11 +53,13 @@ TEST(Observer, IsToldOfEveryChangeAndOfNothingElse) {
   form.Label15.set_ToolTipText(u"x");
   form.Picture1.set_Visible(false);
   form.Text3.set_SelStart(4);
+  form.Text3.set_SelStart(4);  // the user may have moved the caret since
   form.window().set_Height(7620);
   form.window().set_Height(7620);
   const std::vector<std::pair<std::string, Property>> expected = {
       {"Command2", Property::BackColor}, {"Label25", Property::Caption}, {"Label15", Property::ToolTipText},
-      {"Picture1", Property::Visible},   {"Text3", Property::SelStart}, {"Form1", Property::Height},
+      {"Picture1", Property::Visible},   {"Text3", Property::SelStart}, {"Text3", Property::SelStart},
+      {"Form1", Property::Height},
   };
   EXPECT_EQ(recorder.changes, expected);
 }

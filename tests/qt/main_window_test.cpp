@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 #include <memory>
 
 #include "app/form1.h"
@@ -157,6 +158,61 @@ TEST(MainWindow, TypingACapitalIntoAResultBoxShowsItSmallWithTheCaretAtTheEnd) {
   EXPECT_EQ(edit->text(), QStringLiteral("xsuche  mscomctl.ocx datei !"));
   EXPECT_EQ(edit->cursorPosition(), edit->text().size());
   EXPECT_EQ(s.form.Text2.Text(), u"xsuche  mscomctl.ocx datei !");
+}
+
+// Whatever the edit, the caret ends after the last character, also where the
+// new text is exactly as long as the caret's old position.
+TEST(MainWindow, EveryEditOfAResultBoxEndsWithTheCaretAtTheEnd) {
+  Started s;
+  s.form.Label27_Click();
+  auto* edit = s.widget<QLineEdit>("Text5");
+  s.form.Text5.set_Text(u"c:\\programme\\internet explorer\\iexplore.exe");
+  edit->setCursorPosition(static_cast<int>(edit->text().size()) - 1);
+  QTest::keyClick(edit, Qt::Key_Backspace);
+  EXPECT_EQ(edit->cursorPosition(), edit->text().size());
+  edit->setCursorPosition(static_cast<int>(edit->text().size()) - 1);
+  QTest::keyClick(edit, Qt::Key_Q);
+  EXPECT_EQ(edit->text(), QStringLiteral("c:\\programme\\internet explorer\\iexplore.eqe"));
+  EXPECT_EQ(edit->cursorPosition(), edit->text().size());
+}
+
+// As in a Windows option group: Up and Left the previous button, Down and
+// Right the next, round and round; the system folder follows.
+TEST(MainWindow, ArrowKeysMoveTheOptionSelection) {
+  Started s;
+  if (!s.active()) GTEST_SKIP() << "keys need an active window";
+  s.widget("Option1(0)")->setFocus(Qt::TabFocusReason);
+  const struct {
+    Qt::Key key;
+    int selected;
+    const char* folder;
+  } steps[] = {{Qt::Key_Right, 1, "../windows/system"}, {Qt::Key_Down, 0, "\\windows\\system32\\"},
+               {Qt::Key_Left, 1, "../windows/system"},  {Qt::Key_Up, 0, "\\windows\\system32\\"}};
+  for (const auto& step : steps) {
+    QTest::keyClick(QApplication::focusWidget(), step.key);
+    EXPECT_TRUE(s.form.Option1[step.selected].Value()) << step.key;
+    EXPECT_EQ(QApplication::focusWidget(), s.widget(step.selected ? "Option1(1)" : "Option1(0)"));
+    s.form.SetSystemFolderPath();
+    EXPECT_EQ(s.form.Text6.Text(), QString::fromLatin1(step.folder).toStdU16String()) << step.key;
+  }
+}
+
+// Alt+S with the test button and the OCX download button both shown clicks
+// the first in tab order, as the Windows program does.
+TEST(MainWindow, AnAccessKeyTwoButtonsShareClicksTheFirstInTabOrder) {
+  Started s;
+  if (!s.active()) GTEST_SKIP() << "access keys need an active window";
+  s.form.Command12.set_Visible(true);
+  s.form.Label1.set_Visible(true);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::AltModifier);
+  EXPECT_TRUE(s.platform.opened.empty()) << "Command12 opens a page; Command1 runs the test";
+  EXPECT_FALSE(s.form.Label1.Visible()) << "the test hides the marks before it searches";
+}
+
+TEST(MainWindow, TooltipsUseTheWindowFont) {
+  Started s;
+  EXPECT_EQ(QToolTip::font().family(), s.window->font().family());
+  EXPECT_EQ(QToolTip::font().pointSizeF(), s.window->font().pointSizeF());
 }
 
 TEST(MainWindow, ClickingTheTestButtonShowsTheVerdictOnScreen) {
