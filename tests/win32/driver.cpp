@@ -3,7 +3,8 @@
 // and prints one line per query. Usage: driver.exe QUERY ID [QUERY ID ...]
 //   text ID, visible ID, checked ID: print the control's text, 1/0, 1/0
 //   click ID: press the button (returns when its handler has run)
-//   key tab, key alt+X: type the key into the window; focus: the focused control's ID
+//   key tab|up|down|left|right, key alt+X: type the key into the window;
+//   focus: the focused control's ID
 //   wait: wait for the window; close: close it through its title bar
 
 #include <windows.h>
@@ -74,9 +75,13 @@ int main(int argc, char** argv) {
     }
     if (query == "key" && i + 1 < argc) {
       const std::string key = argv[++i];
-      if (key == "tab") {
-        PostMessageW(window, WM_KEYDOWN, VK_TAB, 1);
-      } else if (key.size() == 5 && key.starts_with("alt+")) {
+      const struct {
+        const char* name;
+        WPARAM code;
+      } plain[] = {{"tab", VK_TAB}, {"up", VK_UP}, {"down", VK_DOWN}, {"left", VK_LEFT}, {"right", VK_RIGHT}};
+      for (const auto& k : plain)
+        if (key == k.name) PostMessageW(window, WM_KEYDOWN, k.code, 1);
+      if (key.size() == 5 && key.starts_with("alt+")) {
         PostMessageW(window, WM_SYSKEYDOWN, static_cast<WPARAM>(std::toupper(key[4])), 1 | (1 << 29));
       }
       Sleep(300);  // the window takes it from its queue

@@ -99,6 +99,10 @@ screenshot winxp
 # Tab follows the tab index: Command1 (1000), then Command10 (1001), Command5 (1002).
 mapfile -t got < <(drive focus key tab focus key tab focus)
 check "first focus and Tab" "1000 1001 1002" "${got[*]}"
+# Tab on to Option1(0), the last in tab order; the arrows step through the group.
+for _ in $(seq 30); do [[ $(drive focus) == 1041 ]] && break; drive key tab >/dev/null; done
+mapfile -t got < <(drive focus key right focus checked 1042 key up focus checked 1041)
+check "arrows in the option group" "1041 1042 1 1041 1" "${got[*]}"
 drive key alt+a >/dev/null  # "&Abbrechen"
 for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
 check "Alt+A ends the program" ended "$(kill -0 "$pid" 2>/dev/null && echo running || echo ended)"
