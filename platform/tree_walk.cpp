@@ -2,9 +2,25 @@
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 
 namespace velorin {
 namespace {
+
+// A walk that waits on the disk finishes sooner with many reads in flight,
+// one that reads memory with no more readers than cores. So once a level's
+// directories took the readers long to list, they come from the disk, and
+// the rest of the walk is read on many threads. Measured on two cores over
+// 22,220 directories: listing one takes a reader 6 to 30 us from memory and
+// 90 to 130 us from the disk; cold, the walk takes 1.49 s on 2 readers,
+// 0.75 s on 8, 0.64 s on 16, 0.44 s on 32 and 0.45 s on 64, while warm,
+// readers beyond the cores only add switching (85 ms on 2, 95 to 100 ms on
+// 8 to 64). Only a level of some 16 directories a reader tells: in the first
+// few, starting threads and a fresh process's first use of memory weigh as
+// much as a disk.
+constexpr std::chrono::microseconds kFromDisk{60};
+constexpr unsigned kDiskReaders = 32;
+constexpr std::size_t kTelling = 16;
 
 bool is_ascii(std::string_view s) {
   return std::all_of(s.begin(), s.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
@@ -27,15 +43,20 @@ class Walk final {
   std::vector<std::optional<std::string>> run(const std::string& root, unsigned threads) {
     if (root.empty()) return answers_;
     std::vector<std::string> level{root};
+    unsigned readers = threads;
     for (Reached reached = Reached::AsRoot; !level.empty() && open_ > 0; reached = Reached::FromParent) {
-      const unsigned workers = static_cast<unsigned>(std::min<std::size_t>(std::max(threads, 1u), level.size()));
+      const unsigned workers = static_cast<unsigned>(std::min<std::size_t>(std::max(readers, 1u), level.size()));
       std::vector<Share> shares(workers);
       for (Share& share : shares) share.best.resize(answers_.size());
       std::atomic<std::size_t> next{0};
       const auto work = [&](Share& share) {
         for (std::size_t i; (i = next.fetch_add(1)) < level.size();) read(level[i], reached, share);
       };
+      const auto start = std::chrono::steady_clock::now();
       source_.read_on_threads(workers, [&](unsigned reader) { work(shares[reader]); });
+      if (readers < kDiskReaders && level.size() >= kTelling * workers &&
+          (std::chrono::steady_clock::now() - start) * workers / level.size() > kFromDisk)
+        readers = std::max(threads, kDiskReaders);
 
       std::vector<std::string> below;
       for (Share& share : shares) {

@@ -2,6 +2,8 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <chrono>
+#include <thread>
 #include <filesystem>
 #include <random>
 #include <string>
@@ -104,6 +106,50 @@ TEST(TreeWalk, OneWalkForAllNamesAnswersAsEachSearchAloneOnAnyNumberOfThreads) {
       }
     }
   }
+}
+
+// The system's directories, each listed after a wait as long as a disk's,
+// or at once; records how many readers each level was given.
+class Disk final : public DirectorySource {
+ public:
+  explicit Disk(std::chrono::microseconds wait) : wait_(wait) {}
+  bool list(const std::string& path, Reached reached, const Entry& entry) override {
+    std::this_thread::sleep_for(wait_);
+    return system_.list(path, reached, entry);
+  }
+  bool link_is_file(const std::string& path) override { return system_.link_is_file(path); }
+  std::string fold(std::string_view name) override { return system_.fold(name); }
+  char separator() override { return system_.separator(); }
+  void read_on_threads(unsigned count, const std::function<void(unsigned)>& read) override {
+    readers.push_back(count);
+    system_.read_on_threads(count, read);
+  }
+  std::vector<unsigned> readers;
+
+ private:
+  std::chrono::microseconds wait_;
+  PosixDirectories system_;
+};
+
+// Once a level waited on the disk, the rest is read on many threads; from
+// memory the cores read every level. The root alone decides nothing; the 40
+// directories below it do.
+TEST(TreeWalk, LevelsFromTheDiskAreReadOnManyThreadsLevelsFromMemoryOnTheCores) {
+  TempTree tree;
+  for (int i = 0; i < 40; ++i) tree.file("d" + std::to_string(i) + "/e/f.dat");
+  const std::string planted = tree.file("d7/e/g/lgxiebar.dll");
+  Disk disk(std::chrono::milliseconds(1));
+  EXPECT_EQ(walk_tree(disk, tree.root().string(), {"lgxiebar.dll"}, 159, 2).front(), planted);
+  EXPECT_EQ(disk.readers, (std::vector<unsigned>{1, 2, 32, 1})) << "the last level holds one directory";
+  // From memory a directory takes microseconds; a busy machine may stretch
+  // one walk's, so the cores must do on one of three.
+  std::vector<unsigned> warm;
+  for (int walk = 0; walk < 3 && warm != std::vector<unsigned>{1, 2, 2, 1}; ++walk) {
+    Disk memory(std::chrono::microseconds(0));
+    EXPECT_EQ(walk_tree(memory, tree.root().string(), {"lgxiebar.dll"}, 159, 2).front(), planted);
+    warm = memory.readers;
+  }
+  EXPECT_EQ(warm, (std::vector<unsigned>{1, 2, 2, 1}));
 }
 
 TEST(TreeWalk, ARunAnswersFromOneWalkAndForgetsItWhenItEnds) {
