@@ -78,12 +78,11 @@ std::string Win32Platform::to_ansi(std::u16string_view text) { return ansi_from_
 
 std::u16string Win32Platform::from_ansi(std::string_view text) { return utf16_from_ansi(text); }
 
-// Through the code page, as CharLowerBuffW does nothing on Windows 95, 98 and
-// ME; the window's texts all come from that code page anyway.
+// Through the code page, as the tree search folds names, since CharLowerBuffW
+// does nothing on Windows 95, 98 and ME; the window's texts all come from
+// that code page anyway.
 std::u16string Win32Platform::lower_case(std::u16string_view text) {
-  std::string ansi = to_ansi(text);
-  if (!ansi.empty()) CharLowerBuffA(ansi.data(), static_cast<DWORD>(ansi.size()));
-  return from_ansi(ansi);
+  return from_ansi(directories_.fold(to_ansi(text)));
 }
 
 }  // namespace velorin

@@ -51,13 +51,11 @@ std::string lower(std::string s) {
   return s;
 }
 
-// The system's directories, except that those named `locked` cannot be read:
-// as root the test could read any directory it locked on disk.
-class Locking final : public DirectorySource {
+// The system's directories, passed through; the test sources below change
+// one thing each.
+class Forwarding : public DirectorySource {
  public:
-  explicit Locking(std::string locked) : locked_(std::move(locked)) {}
   bool list(const std::string& path, Reached reached, const Entry& entry) override {
-    if (!locked_.empty() && fs::path(path).filename() == locked_) return false;
     return system_.list(path, reached, entry);
   }
   bool link_is_file(const std::string& path) override { return system_.link_is_file(path); }
@@ -68,8 +66,21 @@ class Locking final : public DirectorySource {
   }
 
  private:
-  std::string locked_;
   PosixDirectories system_;
+};
+
+// The system's directories, except that those named `locked` cannot be read:
+// as root the test could read any directory it locked on disk.
+class Locking final : public Forwarding {
+ public:
+  explicit Locking(std::string locked) : locked_(std::move(locked)) {}
+  bool list(const std::string& path, Reached reached, const Entry& entry) override {
+    if (!locked_.empty() && fs::path(path).filename() == locked_) return false;
+    return Forwarding::list(path, reached, entry);
+  }
+
+ private:
+  std::string locked_;
 };
 
 // The whole tree, never stopping early and never following a link: the
@@ -110,25 +121,21 @@ TEST(TreeWalk, OneWalkForAllNamesAnswersAsEachSearchAloneOnAnyNumberOfThreads) {
 
 // The system's directories, each listed after a wait as long as a disk's,
 // or at once; records how many readers each level was given.
-class Disk final : public DirectorySource {
+class Disk final : public Forwarding {
  public:
   explicit Disk(std::chrono::microseconds wait) : wait_(wait) {}
   bool list(const std::string& path, Reached reached, const Entry& entry) override {
     std::this_thread::sleep_for(wait_);
-    return system_.list(path, reached, entry);
+    return Forwarding::list(path, reached, entry);
   }
-  bool link_is_file(const std::string& path) override { return system_.link_is_file(path); }
-  std::string fold(std::string_view name) override { return system_.fold(name); }
-  char separator() override { return system_.separator(); }
   void read_on_threads(unsigned count, const std::function<void(unsigned)>& read) override {
     readers.push_back(count);
-    system_.read_on_threads(count, read);
+    Forwarding::read_on_threads(count, read);
   }
   std::vector<unsigned> readers;
 
  private:
   std::chrono::microseconds wait_;
-  PosixDirectories system_;
 };
 
 // Once a level waited on the disk, the rest is read on many threads; from
