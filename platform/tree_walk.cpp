@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <exception>
 
 namespace velorin {
 namespace {
@@ -22,6 +23,11 @@ constexpr std::chrono::microseconds kFromDisk{60};
 constexpr unsigned kDiskReaders = 32;
 constexpr std::size_t kTelling = 16;
 
+std::string c_string(std::string s) {
+  s.resize(std::min(s.size(), s.find('\0')));
+  return s;
+}
+
 bool is_ascii(std::string_view s) {
   return std::all_of(s.begin(), s.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
@@ -36,7 +42,7 @@ class Walk final {
  public:
   Walk(DirectorySource& source, const std::vector<std::string>& names, std::size_t longest)
       : source_(source), separator_(source.separator()), longest_(longest), answers_(names.size()) {
-    for (const std::string& n : names) folded_.push_back(fold(n));
+    for (const std::string& n : names) folded_.push_back(fold(c_string(n)));
     open_ = names.size();
   }
 
@@ -49,13 +55,23 @@ class Walk final {
       std::vector<Share> shares(workers);
       for (Share& share : shares) share.best.resize(answers_.size());
       std::atomic<std::size_t> next{0};
+      std::atomic<bool> failed{false};
+      std::exception_ptr failure;
       const auto work = [&](Share& share) {
-        for (std::size_t i; (i = next.fetch_add(1)) < level.size();) read(level[i], reached, share);
+        try {
+          for (std::size_t i; (i = next.fetch_add(1)) < level.size();) read(level[i], reached, share);
+        } catch (...) {
+          // A helper thread may not throw: the first failure waits for the
+          // caller, and the other readers stop at their next directory.
+          next = level.size();
+          if (!failed.exchange(true)) failure = std::current_exception();
+        }
       };
-      const auto start = std::chrono::steady_clock::now();
+      const auto start = source_.now();
       source_.read_on_threads(workers, [&](unsigned reader) { work(shares[reader]); });
+      if (failure) std::rethrow_exception(failure);
       if (readers < kDiskReaders && level.size() >= kTelling * workers &&
-          (std::chrono::steady_clock::now() - start) * workers / level.size() > kFromDisk)
+          (source_.now() - start) * workers / level.size() > kFromDisk)
         readers = std::max(threads, kDiskReaders);
 
       std::vector<std::string> below;
@@ -137,7 +153,7 @@ class Walk final {
 std::vector<std::optional<std::string>> walk_tree(DirectorySource& source, const std::string& root,
                                                   const std::vector<std::string>& names, std::size_t longest,
                                                   unsigned threads) {
-  return Walk(source, names, longest).run(root, threads);
+  return Walk(source, names, longest).run(c_string(root), threads);
 }
 
 void TreeSearch::begin(std::vector<std::string> names) {
@@ -150,10 +166,7 @@ void TreeSearch::end() {
   walks_.clear();
 }
 
-// Root and name end at their first NUL, as C strings handed to the system do.
-std::optional<std::string> TreeSearch::find(std::string root, std::string name, std::size_t longest) {
-  root.resize(std::min(root.size(), root.find('\0')));
-  name.resize(std::min(name.size(), name.find('\0')));
+std::optional<std::string> TreeSearch::find(const std::string& root, const std::string& name, std::size_t longest) {
   const auto at = std::find(names_.begin(), names_.end(), name);
   if (at == names_.end()) return walk_tree(source_, root, {name}, longest, threads_).front();
   auto walk = walks_.find({root, longest});

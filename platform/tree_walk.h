@@ -7,6 +7,7 @@
 // answer depends neither on the order in which the system lists a directory
 // nor on the number of threads that read them.
 
+#include <chrono>
 #include <functional>
 #include <map>
 #include <optional>
@@ -39,12 +40,16 @@ class DirectorySource {
   virtual char separator() = 0;
   // Runs read(0) here and read(1) .. read(count - 1) on threads of the
   // system's own, and returns when every one has ended. A thread the system
-  // refuses is one reader fewer: its read never runs.
+  // refuses is one reader fewer: its read never runs. No read throws.
   virtual void read_on_threads(unsigned count, const std::function<void(unsigned)>& read) = 0;
+  // What the walk times its levels by, to tell a disk from memory.
+  virtual std::chrono::steady_clock::time_point now() { return std::chrono::steady_clock::now(); }
 };
 
 // For each name, the full path of its match, at most `longest` bytes long; a
-// match with a longer path cannot be reported and is passed over.
+// match with a longer path cannot be reported and is passed over. Root and
+// names end at their first NUL, as C strings handed to the system do. What
+// a reader throws is thrown here, once every reader has ended.
 std::vector<std::optional<std::string>> walk_tree(DirectorySource& source, const std::string& root,
                                                   const std::vector<std::string>& names, std::size_t longest,
                                                   unsigned threads);
@@ -57,7 +62,7 @@ class TreeSearch final {
   TreeSearch(DirectorySource& source, unsigned threads) : source_(source), threads_(threads) {}
   void begin(std::vector<std::string> names);
   void end();
-  std::optional<std::string> find(std::string root, std::string name, std::size_t longest);
+  std::optional<std::string> find(const std::string& root, const std::string& name, std::size_t longest);
 
  private:
   DirectorySource& source_;

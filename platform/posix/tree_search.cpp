@@ -2,12 +2,15 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <linux/openat2.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <system_error>
@@ -73,20 +76,67 @@ EntryKind kind_of(int directory, const char* name, unsigned char type) {
   }
 }
 
+constexpr int kDirectory = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
+
+// Kernels before 5.6 lack openat2: there the path is opened one directory
+// at a time, none of them a link.
+std::atomic<bool> kernel_resolves{true};
+
+int open_step_by_step(int root, const std::string& below) {
+  int at = root;
+  for (std::size_t begin = 0; begin < below.size();) {
+    const std::size_t end = std::min(below.find('/', begin), below.size());
+    const int next = openat(at, below.substr(begin, end - begin).c_str(), kDirectory | O_NOFOLLOW);
+    if (at != root) close(at);
+    if (next < 0) return -1;
+    at = next;
+    begin = end + 1;
+  }
+  return at == root ? -1 : at;
+}
+
 }  // namespace
 
 PosixDirectories::PosixDirectories() : pseudo_(pseudo_devices()) {}
 
-bool PosixDirectories::list(const std::string& path, Reached reached, const Entry& entry) {
-  // A directory swapped for a link since its parent was listed is not followed.
-  const int nofollow = reached == Reached::FromParent ? O_NOFOLLOW : 0;
-  const int fd = open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC | nofollow);
-  if (fd < 0) return false;  // unreadable or gone: passed over
-  struct stat st;
-  if (!pseudo_.empty() && fstat(fd, &st) == 0 && pseudo_.count(st.st_dev)) {
-    close(fd);
-    return false;
+PosixDirectories::~PosixDirectories() {
+  if (root_ >= 0) close(root_);
+}
+
+int PosixDirectories::open_root(const std::string& path) {
+  if (root_ >= 0) close(root_);
+  root_ = open(path.c_str(), kDirectory);
+  root_length_ = path.size() + (path.empty() || path.back() == '/' ? 0 : 1);
+  return root_;
+}
+
+int PosixDirectories::open_below(const std::string& path) const {
+  if (root_ < 0 || path.size() <= root_length_) return -1;
+  const std::string below = path.substr(root_length_);
+  if (kernel_resolves) {
+    open_how how = {};
+    how.flags = kDirectory;
+    how.resolve = RESOLVE_NO_SYMLINKS;
+    const int fd = static_cast<int>(syscall(SYS_openat2, root_, below.c_str(), &how, sizeof how));
+    if (fd >= 0 || errno != ENOSYS) return fd;
+    kernel_resolves = false;
   }
+  return open_step_by_step(root_, below);
+}
+
+bool PosixDirectories::list(const std::string& path, Reached reached, const Entry& entry) {
+  const int fd = reached == Reached::AsRoot ? open_root(path) : open_below(path);
+  if (fd < 0) return false;  // unreadable, gone or reached through a link: passed over
+  // Closed on every way out, the root only by the next walk.
+  struct Close {
+    int fd;
+    bool keep;
+    ~Close() {
+      if (!keep) close(fd);
+    }
+  } closing{fd, reached == Reached::AsRoot};
+  struct stat st;
+  if (!pseudo_.empty() && fstat(fd, &st) == 0 && pseudo_.count(st.st_dev)) return false;
   alignas(LinuxDirent64) char buffer[64 * 1024];
   for (long got; (got = syscall(SYS_getdents64, fd, buffer, sizeof buffer)) > 0;) {
     for (long at = 0; at < got;) {
@@ -97,7 +147,6 @@ bool PosixDirectories::list(const std::string& path, Reached reached, const Entr
       entry(n, kind_of(fd, n, d->d_type));
     }
   }
-  close(fd);
   return true;
 }
 

@@ -193,17 +193,21 @@ TEST(TreeSearch, RefusedThreadsChangeNoAnswer) {
   EXPECT_EQ(answer, deep);
 }
 
-// What reaches the search as C strings ends at the first NUL; a root that
-// ends in a separator keeps every one of the buffer's characters.
+// What reaches the search as C strings ends at the first NUL, whichever
+// way it comes; a root that ends in a separator keeps every one of the
+// buffer's characters.
 TEST(TreeSearch, RootsAsTheSystemTakesThem) {
   TempTree tree;
   const std::string root = tree.root().string();
   const std::string found = tree.file("a/comdlg32.ocx");
+  tree.directory("b");
   PosixDirectories directories;
   TreeSearch search(directories, 2);
   EXPECT_EQ(search.find(root + std::string("\0/etc", 5), "comdlg32.ocx", 159), found);
   EXPECT_EQ(search.find(root, std::string("comdlg32.ocx\0.exe", 17), 159), found);
   EXPECT_EQ(search.find(std::string("\0", 1) + root, "comdlg32.ocx", 159), std::nullopt);
+  EXPECT_EQ(search_tree(root + std::string("\0", 1), "absent.dll", 159), std::nullopt);
+  EXPECT_EQ(search_tree(root + std::string("\0/etc", 5), std::string("comdlg32.ocx\0.exe", 17), 159), found);
   // A one-letter name at exactly 159 characters, below a root given with its slash.
   const std::string longest = tree.file(std::string(159 - root.size() - 3, 'd') + "/x");
   ASSERT_EQ(longest.size(), 159u);
@@ -219,9 +223,12 @@ TEST(TreeSearch, ADirectorySwappedForALinkIsNotListed) {
   PosixDirectories directories;
   int entries = 0;
   const auto count = [&](std::string_view, EntryKind) { ++entries; };
+  EXPECT_TRUE(directories.list(tree.root().string(), Reached::AsRoot, count));
+  EXPECT_EQ(entries, 2);
   EXPECT_FALSE(directories.list(tree.path("swapped"), Reached::FromParent, count));
+  EXPECT_TRUE(directories.list(tree.path("target"), Reached::FromParent, count));
   EXPECT_TRUE(directories.list(tree.path("swapped"), Reached::AsRoot, count));
-  EXPECT_EQ(entries, 1);
+  EXPECT_EQ(entries, 4);
 }
 
 // A folder whose name is not UTF-8 is reported with its own bytes, so the

@@ -1,7 +1,10 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <atomic>
+#include <cstdio>
 #include <chrono>
 #include <thread>
 #include <filesystem>
@@ -119,23 +122,28 @@ TEST(TreeWalk, OneWalkForAllNamesAnswersAsEachSearchAloneOnAnyNumberOfThreads) {
   }
 }
 
-// The system's directories, each listed after a wait as long as a disk's,
-// or at once; records how many readers each level was given.
+// The system's directories, each taking as long to list as a disk or memory
+// would, on a clock of the test's own, so that no busy machine can blur the
+// two; records how many readers each level was given.
 class Disk final : public Forwarding {
  public:
   explicit Disk(std::chrono::microseconds wait) : wait_(wait) {}
   bool list(const std::string& path, Reached reached, const Entry& entry) override {
-    std::this_thread::sleep_for(wait_);
+    elapsed_ += wait_.count() / readers.back();  // the readers list side by side
     return Forwarding::list(path, reached, entry);
   }
   void read_on_threads(unsigned count, const std::function<void(unsigned)>& read) override {
     readers.push_back(count);
     Forwarding::read_on_threads(count, read);
   }
+  std::chrono::steady_clock::time_point now() override {
+    return std::chrono::steady_clock::time_point(std::chrono::microseconds(elapsed_));
+  }
   std::vector<unsigned> readers;
 
  private:
   std::chrono::microseconds wait_;
+  std::atomic<long> elapsed_{0};
 };
 
 // Once a level waited on the disk, the rest is read on many threads; from
@@ -145,18 +153,69 @@ TEST(TreeWalk, LevelsFromTheDiskAreReadOnManyThreadsLevelsFromMemoryOnTheCores) 
   TempTree tree;
   for (int i = 0; i < 40; ++i) tree.file("d" + std::to_string(i) + "/e/f.dat");
   const std::string planted = tree.file("d7/e/g/lgxiebar.dll");
-  Disk disk(std::chrono::milliseconds(1));
-  EXPECT_EQ(walk_tree(disk, tree.root().string(), {"lgxiebar.dll"}, 159, 2).front(), planted);
-  EXPECT_EQ(disk.readers, (std::vector<unsigned>{1, 2, 32, 1})) << "the last level holds one directory";
-  // From memory a directory takes microseconds; a busy machine may stretch
-  // one walk's, so the cores must do on one of three.
-  std::vector<unsigned> warm;
-  for (int walk = 0; walk < 3 && warm != std::vector<unsigned>{1, 2, 2, 1}; ++walk) {
-    Disk memory(std::chrono::microseconds(0));
-    EXPECT_EQ(walk_tree(memory, tree.root().string(), {"lgxiebar.dll"}, 159, 2).front(), planted);
-    warm = memory.readers;
+  const struct {
+    std::chrono::microseconds wait;
+    std::vector<unsigned> readers;
+  } rows[] = {
+      {std::chrono::microseconds(0), {1, 2, 2, 1}},
+      {std::chrono::microseconds(30), {1, 2, 2, 1}},
+      {std::chrono::microseconds(90), {1, 2, 32, 1}},
+      {std::chrono::milliseconds(2), {1, 2, 32, 1}},
+  };
+  for (const auto& row : rows) {
+    Disk disk(row.wait);
+    EXPECT_EQ(walk_tree(disk, tree.root().string(), {"lgxiebar.dll"}, 159, 2).front(), planted);
+    EXPECT_EQ(disk.readers, row.readers) << row.wait.count() << " us a directory; the last level holds one";
   }
-  EXPECT_EQ(warm, (std::vector<unsigned>{1, 2, 2, 1}));
+}
+
+// A source whose every reader but the caller's fails, with the helpers run
+// before the caller's own share, so that they meet the directories.
+class FailingHelpers final : public Forwarding {
+ public:
+  bool list(const std::string& path, Reached reached, const Entry& entry) override {
+    if (std::this_thread::get_id() != caller_) throw std::bad_alloc();
+    return Forwarding::list(path, reached, entry);
+  }
+  void read_on_threads(unsigned count, const std::function<void(unsigned)>& read) override {
+    for (unsigned reader = 1; reader < count; ++reader) std::thread(read, reader).join();
+    read(0);
+  }
+
+ private:
+  const std::thread::id caller_ = std::this_thread::get_id();
+};
+
+TEST(TreeWalk, AFailureOnAHelperThreadReachesTheCaller) {
+  TempTree tree;
+  for (int i = 0; i < 8; ++i) tree.file("d" + std::to_string(i) + "/e/f.dat");
+  FailingHelpers directories;
+  EXPECT_THROW(walk_tree(directories, tree.root().string(), {"lgxiebar.dll"}, 159, 4), std::bad_alloc);
+}
+
+// Another process exchanges a directory for a link to another tree after
+// the walk listed it and before the walk opens the directory below it.
+class Swapping final : public Forwarding {
+ public:
+  Swapping(std::string directory, std::string link) : directory_(std::move(directory)), link_(std::move(link)) {}
+  bool list(const std::string& path, Reached reached, const Entry& entry) override {
+    if (path == directory_ + "/b") {
+      EXPECT_EQ(renameat2(AT_FDCWD, directory_.c_str(), AT_FDCWD, link_.c_str(), RENAME_EXCHANGE), 0);
+    }
+    return Forwarding::list(path, reached, entry);
+  }
+
+ private:
+  std::string directory_, link_;
+};
+
+TEST(TreeWalk, ADirectorySwappedForALinkEarlierInThePathLeadsNowhere) {
+  TempTree tree, elsewhere;
+  tree.directory("a/b");
+  elsewhere.file("b/comdlg32.ocx");
+  tree.link("a_link", elsewhere.root().string());
+  Swapping directories(tree.path("a"), tree.path("a_link"));
+  EXPECT_EQ(walk_tree(directories, tree.root().string(), {"comdlg32.ocx"}, 159, 1).front(), std::nullopt);
 }
 
 TEST(TreeWalk, ARunAnswersFromOneWalkAndForgetsItWhenItEnds) {
