@@ -47,7 +47,7 @@ constexpr EventHandler kGotFocus[] = {
 
 template <std::size_t N>
 void dispatch(Form1& form, const EventHandler (&table)[N], const Control& control) {
-  if (form.unloaded()) return;
+  if (form.unloaded() || form.searching()) return;
   for (const EventHandler& entry : table)
     if (entry.control == control.name()) (form.*entry.handler)();
 }
@@ -113,19 +113,27 @@ Form1::Form1(Platform& platform)
   Text5.Change = [this] { Text5_Change(); };
 }
 
-void Form1::Click(const Control& control) { dispatch(*this, kClick, control); }
+void Form1::Click(const Control& control) {
+  if (searching_ && &control == &Command8) cancel_search();
+  dispatch(*this, kClick, control);
+}
 void Form1::GotFocus(const Control& control) { dispatch(*this, kGotFocus, control); }
 
 void Form1::MouseMove(const Control* control) {
   if (control) {
     dispatch(*this, kMouseMove, *control);
-  } else if (!unloaded_) {
+  } else if (!unloaded_ && !searching_) {
     Form_MouseMove();
   }
 }
 
 void Form1::Unload() {
   if (unloaded_) return;
+  if (searching_) {
+    unload_after_search_ = true;
+    cancel_search();
+    return;
+  }
   unloaded_ = true;
   if (WindowObserver* observer = window_.observer()) observer->unloaded();
 }

@@ -5,11 +5,13 @@
 // Rendering, and turning native events into calls, is left to a binding.
 
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
 
+#include "app/search_wait.h"
 #include "app/window.h"
 #include "platform/platform.h"
 
@@ -46,9 +48,21 @@ class Form1 final {
   void GotFocus(const Control& control);
   // A movement over a control, or over the bare window when control is null.
   void MouseMove(const Control* control);
-  // The title bar's close box: unloads without asking.
+  // The title bar's close box: unloads without asking; during a search,
+  // once the search is cancelled.
   void Unload();
   bool unloaded() const { return unloaded_; }
+
+  // While the system test or a drive scan searches, the window stays alive
+  // through the binding's wait, if it set one; without, the search holds
+  // the calling thread. Meanwhile no handler starts: only "Abbrechen", Esc
+  // and the close box are heard, and they cancel the search.
+  void set_search_wait(SearchWait* wait) { search_wait_ = wait; }
+  bool searching() const { return searching_; }
+  // Whether clicks and keys may reach this control now.
+  bool takes_input(const Control& control) const { return !searching_ || &control == &Command8; }
+  // The Esc key.
+  void Escape();
 
   // Start-up and lifecycle.
   void Form_Load();
@@ -128,7 +142,15 @@ class Form1 final {
   void open_system_folder();
   // Searches each component of the check list under root() and writes the
   // row's lead text and the found path into its result box.
-  void fill_result_boxes(const std::function<std::u16string()>& root, std::u16string_view ComponentCheck::*lead);
+  // False when the search was cancelled before every box was filled.
+  bool fill_result_boxes(const std::function<std::u16string()>& root, std::u16string_view ComponentCheck::*lead);
+  // Runs a handler that searches: the wait pointer meanwhile, the progress
+  // on the help line, and after a cancel every control as it was before.
+  void search_run(const std::function<void()>& handler);
+  void search_tick();
+  std::int32_t search_tree(const std::string& root, const std::string& name,
+                           std::span<char, kSearchPathBuffer> buffer);
+  void cancel_search() { progress_.stop = true; }
   void lower_case_box(Control& box);
   void drive_scan(const std::u16string& root);
   // The present and missing marks, Label1 to Label10 in this order, hidden.
@@ -137,6 +159,12 @@ class Form1 final {
   Platform& platform_;
   Window window_;
   bool unloaded_ = false;
+  SearchWait* search_wait_ = nullptr;
+  SearchProgress progress_;
+  bool searching_ = false;
+  bool unload_after_search_ = false;
+  bool progress_shown_ = false;
+  std::chrono::steady_clock::time_point search_start_, last_report_;
 
  public:
   Control &Command11, &Picture1, &Command1, &Command10, &Command9, &Frame1, &Command12, &Picture3, &LabelWin,

@@ -72,6 +72,15 @@ void Control::set_SelStart(int position) {
   changed(Property::SelStart);
 }
 
+void Control::restore(const State& state) {
+  if (update(text_, state.text)) changed(spec_.kind == Kind::TextBox ? Property::Text : Property::Caption);
+  if (update(tooltip_, state.tooltip)) changed(Property::ToolTipText);
+  if (update(visible_, state.visible)) changed(Property::Visible);
+  if (update(value_, state.value)) changed(Property::Value);
+  if (update(back_colour_, state.back_colour)) changed(Property::BackColor);
+  if (update(sel_start_, state.sel_start)) changed(Property::SelStart);
+}
+
 Window::Window() : height_(form_spec().frame_top + form_spec().client_height + form_spec().frame_bottom) {
   for (const ControlSpec& spec : catalogue()) controls_.emplace_back(*this, spec);
 }
@@ -99,8 +108,28 @@ Control* Window::container_of(const Control& control) {
   return nullptr;
 }
 
+void Window::changed(Property property) {
+  if (observer_) observer_->property_changed(nullptr, property);
+}
+
 void Window::set_Height(int twips) {
-  if (update(height_, twips) && observer_) observer_->property_changed(nullptr, Property::Height);
+  if (update(height_, twips)) changed(Property::Height);
+}
+
+void Window::set_Busy(bool busy) {
+  if (update(busy_, busy)) changed(Property::Busy);
+}
+
+Window::Snapshot Window::snapshot() const {
+  Snapshot snapshot{{}, height_};
+  for (const Control& c : controls_) snapshot.controls.push_back(c.state());
+  return snapshot;
+}
+
+void Window::restore(const Snapshot& snapshot) {
+  std::size_t n = 0;
+  for (Control& c : controls_) c.restore(snapshot.controls.at(n++));
+  set_Height(snapshot.height);
 }
 
 int Window::client_height() const { return height_ - form_spec().frame_top - form_spec().frame_bottom; }

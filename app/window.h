@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/catalogue.h"
 
@@ -14,13 +15,15 @@ namespace velorin {
 
 class Control;
 
-enum class Property { Caption, Text, Visible, BackColor, ToolTipText, Value, SelStart, Height };
+// Height and Busy belong to the window itself. Busy: a search runs, and the
+// whole window shows the wait pointer.
+enum class Property { Caption, Text, Visible, BackColor, ToolTipText, Value, SelStart, Height, Busy };
 
 // A binding implements this to mirror the model; the defaults ignore everything.
 class WindowObserver {
  public:
   virtual ~WindowObserver() = default;
-  // control is null for a property of the window itself (Height).
+  // control is null for a property of the window itself (Height, Busy).
   virtual void property_changed(const Control* /*control*/, Property /*property*/) {}
   virtual void unloaded() {}
 };
@@ -56,6 +59,18 @@ class Control final {
 
   std::function<void()> Change;  // the text box's change handler, if it has one
 
+  // Every property code may change, to be put back later. Putting it back
+  // tells the observer of each difference and runs no change handler.
+  struct State final {
+    std::u16string text, tooltip;
+    bool visible, value;
+    Colour back_colour;
+    int sel_start;
+    bool operator==(const State&) const = default;
+  };
+  State state() const { return {text_, tooltip_, visible_, value_, back_colour_, sel_start_}; }
+  void restore(const State& state);
+
  private:
   void changed(Property property);
 
@@ -88,6 +103,17 @@ class Window final {
   int Height() const { return height_; }
   void set_Height(int twips);
   int client_height() const;
+  bool Busy() const { return busy_; }
+  void set_Busy(bool busy);
+
+  // The whole window as code left it, and putting it back.
+  struct Snapshot final {
+    std::vector<Control::State> controls;
+    int height;
+    bool operator==(const Snapshot&) const = default;
+  };
+  Snapshot snapshot() const;
+  void restore(const Snapshot& snapshot);
 
   void set_observer(WindowObserver* observer) { observer_ = observer; }
   WindowObserver* observer() const { return observer_; }
@@ -97,7 +123,10 @@ class Window final {
   void select_option(const Control& selected);
 
   std::deque<Control> controls_;  // a deque keeps every control at its address
+  void changed(Property property);
+
   int height_;
+  bool busy_ = false;
   WindowObserver* observer_ = nullptr;
 };
 

@@ -29,7 +29,9 @@ class TreeAsProgramFiles final : public Platform {
                                  std::span<char, kSearchPathBuffer> buffer) override {
     return real_.SearchTreeForFile(root, name, buffer);
   }
-  void begin_searches(const std::vector<std::string>& names) override { real_.begin_searches(names); }
+  void begin_searches(const std::vector<std::string>& names, SearchProgress& progress) override {
+    real_.begin_searches(names, progress);
+  }
   void end_searches() override { real_.end_searches(); }
   std::intptr_t ShellExecuteA(WindowHandle owner, std::string_view operation, std::string_view file,
                               std::int32_t show) override {

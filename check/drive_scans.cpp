@@ -8,11 +8,13 @@
 namespace velorin {
 
 void Form1::drive_scan(const std::u16string& root) {
-  hide_marks();
-  Command2.set_Visible(false);
-  Command4.set_Visible(false);
-  fill_result_boxes([&] { return root; }, &ComponentCheck::scan_lead);
-  step([&] { Command3_Click(); });
+  search_run([&] {
+    hide_marks();
+    Command2.set_Visible(false);
+    Command4.set_Visible(false);
+    if (!fill_result_boxes([&] { return root; }, &ComponentCheck::scan_lead)) return;
+    step([&] { Command3_Click(); });
+  });
 }
 
 void Form1::Command10_Click() { drive_scan(u"C:\\"); }

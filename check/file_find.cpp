@@ -16,7 +16,7 @@ std::u16string Form1::FileFind(const std::u16string& hFileName, std::u16string h
     std::string buffer(kSearchPathBuffer, '\0');
     const std::string root = platform_.to_ansi(hPart);
     const std::string name = platform_.to_ansi(hFileName);
-    if (platform_.SearchTreeForFile(root, name, std::span<char, kSearchPathBuffer>(buffer.data(), kSearchPathBuffer)) == 0)
+    if (search_tree(root, name, std::span<char, kSearchPathBuffer>(buffer.data(), kSearchPathBuffer)) == 0)
       return u"";
     const std::size_t end = buffer.find('\0');
     if (end == std::string::npos) return u"";  // a path that does not fit counts as not found

@@ -5,6 +5,7 @@
 // handlers treat a throw like any other failed step. Buffers and NUL handling
 // stay with the caller, so every edge case can be produced by a fake.
 
+#include <atomic>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -30,6 +31,14 @@ using ItemIdList = std::uintptr_t;    // the shell's item identifier list, 0 for
 inline constexpr std::size_t kFolderPathBuffer = 512;
 inline constexpr std::size_t kSearchPathBuffer = 160;
 
+// What a long search reports and obeys: its threads count the directories
+// they read and look at `stop` before each one; the window's thread reads
+// the count and may set `stop`, after which the search soon finds nothing.
+struct SearchProgress final {
+  std::atomic<std::uint64_t> directories{0};
+  std::atomic<bool> stop{false};
+};
+
 class Platform {
  public:
   virtual ~Platform() = default;
@@ -48,8 +57,9 @@ class Platform {
                                          std::span<char, kSearchPathBuffer> buffer) = 0;
   // A run of searches is about to ask for these names: the platform may walk
   // each root once for all of them and answer the calls that follow from
-  // that walk, until end_searches(). Nothing is kept beyond it.
-  virtual void begin_searches(const std::vector<std::string>& names) = 0;
+  // that walk, until end_searches(). Nothing is kept beyond it. The
+  // searches until then report to, and obey, progress.
+  virtual void begin_searches(const std::vector<std::string>& names, SearchProgress& progress) = 0;
   virtual void end_searches() = 0;
 
   // Opens a file, folder, address or program with what the system associates

@@ -40,8 +40,8 @@ struct Share {
 
 class Walk final {
  public:
-  Walk(DirectorySource& source, const std::vector<std::string>& names, std::size_t longest)
-      : source_(source), separator_(source.separator()), longest_(longest), answers_(names.size()) {
+  Walk(DirectorySource& source, const std::vector<std::string>& names, std::size_t longest, SearchProgress* progress)
+      : source_(source), separator_(source.separator()), longest_(longest), progress_(progress), answers_(names.size()) {
     for (const std::string& n : names) folded_.push_back(fold(c_string(n)));
     open_ = names.size();
   }
@@ -50,7 +50,7 @@ class Walk final {
     if (root.empty()) return answers_;
     std::vector<std::string> level{root};
     unsigned readers = threads;
-    for (Reached reached = Reached::AsRoot; !level.empty() && open_ > 0; reached = Reached::FromParent) {
+    for (Reached reached = Reached::AsRoot; !level.empty() && open_ > 0 && !stopped(); reached = Reached::FromParent) {
       const unsigned workers = static_cast<unsigned>(std::min<std::size_t>(std::max(readers, 1u), level.size()));
       std::vector<Share> shares(workers);
       for (Share& share : shares) share.best.resize(answers_.size());
@@ -59,7 +59,10 @@ class Walk final {
       std::exception_ptr failure;
       const auto work = [&](Share& share) {
         try {
-          for (std::size_t i; (i = next.fetch_add(1)) < level.size();) read(level[i], reached, share);
+          for (std::size_t i; !stopped() && (i = next.fetch_add(1)) < level.size();) {
+            read(level[i], reached, share);
+            if (progress_) progress_->directories.fetch_add(1, std::memory_order_relaxed);
+          }
         } catch (...) {
           // A helper thread may not throw: the first failure waits for the
           // caller, and the other readers stop at their next directory.
@@ -91,10 +94,13 @@ class Walk final {
       level_best_.assign(answers_.size(), std::nullopt);
       level = std::move(below);
     }
+    if (stopped()) return std::vector<std::optional<std::string>>(answers_.size());
     return answers_;
   }
 
  private:
+  bool stopped() const { return progress_ && progress_->stop.load(std::memory_order_relaxed); }
+
   bool found_here(std::size_t n) const { return n < level_best_.size() && level_best_[n].has_value(); }
 
   std::string fold(std::string_view name) const {
@@ -142,6 +148,7 @@ class Walk final {
   DirectorySource& source_;
   const char separator_;
   const std::size_t longest_;
+  SearchProgress* const progress_;
   std::vector<std::string> folded_;
   std::vector<std::optional<std::string>> answers_;
   std::vector<std::optional<std::string>> level_best_ = std::vector<std::optional<std::string>>(answers_.size());
@@ -152,26 +159,28 @@ class Walk final {
 
 std::vector<std::optional<std::string>> walk_tree(DirectorySource& source, const std::string& root,
                                                   const std::vector<std::string>& names, std::size_t longest,
-                                                  unsigned threads) {
-  return Walk(source, names, longest).run(c_string(root), threads);
+                                                  unsigned threads, SearchProgress* progress) {
+  return Walk(source, names, longest, progress).run(c_string(root), threads);
 }
 
-void TreeSearch::begin(std::vector<std::string> names) {
+void TreeSearch::begin(std::vector<std::string> names, SearchProgress& progress) {
   names_ = std::move(names);
+  progress_ = &progress;
   walks_.clear();
 }
 
 void TreeSearch::end() {
   names_.clear();
+  progress_ = nullptr;
   walks_.clear();
 }
 
 std::optional<std::string> TreeSearch::find(const std::string& root, const std::string& name, std::size_t longest) {
   const auto at = std::find(names_.begin(), names_.end(), name);
-  if (at == names_.end()) return walk_tree(source_, root, {name}, longest, threads_).front();
+  if (at == names_.end()) return walk_tree(source_, root, {name}, longest, threads_, progress_).front();
   auto walk = walks_.find({root, longest});
   if (walk == walks_.end())
-    walk = walks_.emplace(std::pair{root, longest}, walk_tree(source_, root, names_, longest, threads_)).first;
+    walk = walks_.emplace(std::pair{root, longest}, walk_tree(source_, root, names_, longest, threads_, progress_)).first;
   return walk->second[static_cast<std::size_t>(at - names_.begin())];
 }
 

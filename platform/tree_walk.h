@@ -15,6 +15,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/platform.h"
+
 namespace velorin {
 
 enum class EntryKind { File, Directory, Link, Other };
@@ -49,18 +51,21 @@ class DirectorySource {
 // For each name, the full path of its match, at most `longest` bytes long; a
 // match with a longer path cannot be reported and is passed over. Root and
 // names end at their first NUL, as C strings handed to the system do. What
-// a reader throws is thrown here, once every reader has ended.
+// a reader throws is thrown here, once every reader has ended. With
+// progress, each directory read is counted, and once it says stop the walk
+// ends within a directory's reading, answering nothing.
 std::vector<std::optional<std::string>> walk_tree(DirectorySource& source, const std::string& root,
                                                   const std::vector<std::string>& names, std::size_t longest,
-                                                  unsigned threads);
+                                                  unsigned threads, SearchProgress* progress = nullptr);
 
 // The tree search as a run of the checker uses it: told the names the run
 // is about to ask for, it walks each root once for all of them and answers
-// the calls that follow from that walk, until the run ends.
+// the calls that follow from that walk, until the run ends, and reports to
+// the run's progress.
 class TreeSearch final {
  public:
   TreeSearch(DirectorySource& source, unsigned threads) : source_(source), threads_(threads) {}
-  void begin(std::vector<std::string> names);
+  void begin(std::vector<std::string> names, SearchProgress& progress);
   void end();
   std::optional<std::string> find(const std::string& root, const std::string& name, std::size_t longest);
 
@@ -68,6 +73,7 @@ class TreeSearch final {
   DirectorySource& source_;
   unsigned threads_;
   std::vector<std::string> names_;
+  SearchProgress* progress_ = nullptr;
   std::map<std::pair<std::string, std::size_t>, std::vector<std::optional<std::string>>> walks_;
 };
 

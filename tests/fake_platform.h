@@ -46,6 +46,7 @@ class FakePlatform final : public Platform {
   // The names of each run of searches, and whether it has ended.
   std::vector<std::vector<std::string>> batches;
   bool in_batch = false;
+  SearchProgress* progress = nullptr;  // the run's, between begin and end
 
   // Every shell open and program start, as the platform received them.
   struct ShellCall {
@@ -109,11 +110,15 @@ class FakePlatform final : public Platform {
     return 1;
   }
 
-  void begin_searches(const std::vector<std::string>& names) override {
+  void begin_searches(const std::vector<std::string>& names, SearchProgress& run_progress) override {
     batches.push_back(names);
     in_batch = true;
+    progress = &run_progress;
   }
-  void end_searches() override { in_batch = false; }
+  void end_searches() override {
+    in_batch = false;
+    progress = nullptr;
+  }
 
   std::intptr_t ShellExecuteA(WindowHandle owner, std::string_view operation, std::string_view file,
                               std::int32_t show) override {

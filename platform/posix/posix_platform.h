@@ -25,7 +25,9 @@ class PosixPlatform final : public Platform {
   void free_item_list(ItemIdList list) override;
   std::int32_t SearchTreeForFile(std::string_view root, std::string_view name,
                                  std::span<char, kSearchPathBuffer> buffer) override;
-  void begin_searches(const std::vector<std::string>& names) override { search_.begin(names); }
+  void begin_searches(const std::vector<std::string>& names, SearchProgress& progress) override {
+    search_.begin(names, progress);
+  }
   void end_searches() override { search_.end(); }
   std::intptr_t ShellExecuteA(WindowHandle owner, std::string_view operation, std::string_view file,
                               std::int32_t show) override;

@@ -2,6 +2,7 @@
 // a widget is written, so that only the user's own edits reach the core.
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QKeySequence>
@@ -91,6 +92,11 @@ void MainWindow::apply_colours(const Control& control, QWidget* w) {
 void MainWindow::apply_height() { setFixedSize(pixels(form_spec().client_width), pixels(form_.window().client_height())); }
 
 void MainWindow::property_changed(const Control* control, Property property) {
+  if (property == Property::Busy) {
+    if (form_.window().Busy()) QApplication::setOverrideCursor(Qt::WaitCursor);
+    else QApplication::restoreOverrideCursor();
+    return;
+  }
   if (!control) {
     apply_height();
     return;
@@ -120,6 +126,7 @@ void MainWindow::property_changed(const Control* control, Property property) {
       if (auto* edit = qobject_cast<QLineEdit*>(w)) edit->setCursorPosition(control->SelStart());
       break;
     case Property::Height:
+    case Property::Busy:
       break;
   }
 }

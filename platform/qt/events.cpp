@@ -4,11 +4,15 @@
 // beneath their controls.
 
 #include <QCloseEvent>
+#include <QEventLoop>
+#include <QTimer>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <system_error>
+#include <thread>
 
 #include "app/routing.h"
 #include "platform/qt/convert.h"
@@ -32,8 +36,57 @@ void MainWindow::connect_events(Control& control, QWidget* w) {
   }
 }
 
+// The search on a thread of its own, the event loop here meanwhile.
+void MainWindow::wait(const std::function<void()>& search, const std::function<void()>& tick) {
+  QEventLoop loop;
+  QTimer ticks;
+  connect(&ticks, &QTimer::timeout, this, [&tick] { tick(); });
+  ticks.start(50);
+  std::thread worker;
+  try {
+    worker = std::thread([&] {
+      search();
+      QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+    });
+  } catch (const std::system_error&) {
+    search();  // no thread to be had: the window waits, as it once always did
+    return;
+  }
+  loop.exec();
+  worker.join();
+}
+
+// While a search runs, the keys and clicks the core does not take go
+// nowhere; Esc and "Abbrechen" (by click or Alt+A) reach it. True when the
+// event is not to go on.
+bool MainWindow::input_while_searching(QWidget* w, QEvent* event) {
+  switch (event->type()) {
+    case QEvent::KeyPress: {
+      const auto* key = static_cast<QKeyEvent*>(event);
+      if (key->key() == Qt::Key_Escape) form_.Escape();
+      if (key->modifiers() == Qt::AltModifier && key->key() >= Qt::Key_A && key->key() <= Qt::Key_Z) {
+        Control* target = access_key_target(form_.window(), static_cast<char16_t>(u'A' + (key->key() - Qt::Key_A)));
+        if (target && form_.takes_input(*target)) static_cast<QAbstractButton*>(widget(*target))->click();
+      }
+      return true;
+    }
+    case QEvent::KeyRelease:
+    case QEvent::Wheel:
+      return true;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick: {
+      const auto it = controls_.find(w);
+      return it == controls_.end() || !form_.takes_input(*it->second);
+    }
+    default:
+      return false;
+  }
+}
+
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   auto* w = qobject_cast<QWidget*>(watched);
+  if (form_.searching() && input_while_searching(w, event)) return true;
   if (event->type() == QEvent::MouseMove && w) mouse_move(w, event);
   const auto it = controls_.find(w);
   if (it == controls_.end()) return QWidget::eventFilter(watched, event);
@@ -107,9 +160,11 @@ void MainWindow::mouse_move(QWidget* w, QEvent* event) {
   form_.MouseMove(control_at(form_.window(), twips(at.x()), twips(at.y())));
 }
 
+// During a search the window goes once the search is cancelled.
 void MainWindow::closeEvent(QCloseEvent* event) {
   form_.Unload();
-  event->accept();
+  if (form_.unloaded()) event->accept();
+  else event->ignore();
 }
 
 bool MainWindow::focusNextPrevChild(bool next) {

@@ -108,9 +108,13 @@ MainWindow::MainWindow(Form1& form) : form_(form) {
   setMouseTracking(true);
   installEventFilter(this);
   form_.window().set_observer(this);
+  form_.set_search_wait(this);
 }
 
-MainWindow::~MainWindow() { form_.window().set_observer(nullptr); }
+MainWindow::~MainWindow() {
+  form_.window().set_observer(nullptr);
+  form_.set_search_wait(nullptr);
+}
 
 QWidget* MainWindow::create_native_control(Control& control, QWidget* parent) {
   QWidget* w = make_widget(control, parent);

@@ -15,7 +15,7 @@ namespace velorin::qt {
 // the "MS Sans Serif" face where it is installed.
 void install_look();
 
-class MainWindow final : public QWidget, private WindowObserver {
+class MainWindow final : public QWidget, private WindowObserver, private SearchWait {
  public:
   explicit MainWindow(Form1& form);
   ~MainWindow() override;
@@ -40,6 +40,8 @@ class MainWindow final : public QWidget, private WindowObserver {
   void apply_height();
   // events.cpp
   void connect_events(Control& control, QWidget* widget);
+  void wait(const std::function<void()>& search, const std::function<void()>& tick) override;
+  bool input_while_searching(QWidget* widget, QEvent* event);
   bool key_press(Control& focused, const QKeyEvent* key);
   void mouse_click(QWidget* widget, QEvent* event);
   void mouse_move(QWidget* widget, QEvent* event);

@@ -11,6 +11,10 @@
 namespace velorin::win32 {
 
 void MainWindow::property_changed(const Control* control, Property property) {
+  if (property == Property::Busy) {
+    show_pointer();
+    return;
+  }
   if (!control) {
     apply_client_size();
     return;
@@ -49,6 +53,7 @@ void MainWindow::property_changed(const Control* control, Property property) {
       SendMessageA(n->hwnd, EM_SETSEL, control->SelStart(), control->SelStart());
       break;
     case Property::Height:
+    case Property::Busy:
       break;
   }
   applying_ = was_applying;
@@ -66,6 +71,16 @@ void MainWindow::redraw(const Native& n) {
   GetWindowRect(n.hwnd, &r);
   MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
   RedrawWindow(parent, &r, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+// The pointer changes at once, not at the next movement: the window under
+// it sets it anew, the wait pointer while busy.
+void MainWindow::show_pointer() {
+  POINT at = {};
+  GetCursorPos(&at);
+  const HWND under = WindowFromPoint(at);
+  if (under == hwnd_ || IsChild(hwnd_, under))
+    SendMessageA(under, WM_SETCURSOR, reinterpret_cast<WPARAM>(under), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
 }
 
 void MainWindow::unloaded() { DestroyWindow(hwnd_); }

@@ -43,8 +43,14 @@ LRESULT MainWindow::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_LBUTTONUP:
       on_mouse_button(client_point(hwnd_, lparam), message == WM_LBUTTONDOWN);
       return 0;
+    case WM_SETCURSOR:
+      if (form_.window().Busy() && LOWORD(lparam) == HTCLIENT) {
+        SetCursor(LoadCursorA(nullptr, IDC_WAIT));
+        return TRUE;
+      }
+      return DefWindowProcA(hwnd_, message, wparam, lparam);
     case WM_CLOSE:
-      form_.Unload();
+      form_.Unload();  // during a search, once the search is cancelled
       return 0;
     case WM_DESTROY:
       PostQuitMessage(0);
@@ -95,7 +101,7 @@ LRESULT MainWindow::handle_child_message(Native& n, UINT message, WPARAM wparam,
         on_mouse_button(client_point(hwnd, lparam), message == WM_LBUTTONDOWN);
       break;
     case WM_SETCURSOR:
-      SetCursor(cursor(control.spec().pointer));
+      SetCursor(form_.window().Busy() ? LoadCursorA(nullptr, IDC_WAIT) : cursor(control.spec().pointer));
       return TRUE;
     case WM_SETFOCUS:
       form_.GotFocus(control);
@@ -211,8 +217,85 @@ void MainWindow::on_mouse_button(POINT client, bool down) {
   }
 }
 
+namespace {
+
+DWORD WINAPI run_search(void* search) {
+  (*static_cast<const std::function<void()>*>(search))();
+  return 0;
+}
+
+}  // namespace
+
+// The search on a thread of its own; here the messages meanwhile, and the
+// tick whenever none came for 50 ms. Windows 95 has all of this.
+void MainWindow::wait(const std::function<void()>& search, const std::function<void()>& tick) {
+  DWORD id = 0;
+  HANDLE thread = CreateThread(nullptr, 0, run_search, const_cast<std::function<void()>*>(&search), 0, &id);
+  if (!thread) {
+    search();  // no thread to be had: the window waits, as it once always did
+    return;
+  }
+  bool quit = false;
+  int quit_code = 0;
+  while (MsgWaitForMultipleObjects(1, &thread, FALSE, 50, QS_ALLINPUT) != WAIT_OBJECT_0) {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      if (msg.message == WM_QUIT) {
+        quit = true;  // for the program's own loop, once the search is over
+        quit_code = static_cast<int>(msg.wParam);
+        continue;
+      }
+      if (pre_translate(msg)) continue;
+      TranslateMessage(&msg);
+      DispatchMessageA(&msg);
+    }
+    tick();
+  }
+  CloseHandle(thread);
+  if (quit) PostQuitMessage(quit_code);
+}
+
+// While a search runs, the keys and clicks the core does not take go
+// nowhere; Esc and "Abbrechen" (by click or Alt+A) reach it. The title bar
+// still moves the window, and its close box closes it once the search is
+// cancelled. True when the message is not to be dispatched.
+bool MainWindow::input_while_searching(const MSG& msg) {
+  switch (msg.message) {
+    case WM_KEYDOWN:
+      if (msg.wParam == VK_ESCAPE) form_.Escape();
+      return true;
+    case WM_SYSKEYDOWN:
+      if (msg.wParam >= 'A' && msg.wParam <= 'Z') {
+        Control* target = access_key_target(form_.window(), static_cast<char16_t>(msg.wParam));
+        if (target && form_.takes_input(*target)) SendMessageA(hwnds_.at(target), BM_CLICK, 0, 0);
+        return true;
+      }
+      return false;
+    case WM_KEYUP:
+    case WM_CHAR:
+    case WM_SYSCHAR:
+    case WM_MOUSEWHEEL:
+      return true;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP:
+    case WM_MBUTTONDBLCLK: {
+      const Native* n = native(msg.hwnd);
+      return !n || !form_.takes_input(*n->control);
+    }
+    default:
+      return false;
+  }
+}
+
 bool MainWindow::pre_translate(const MSG& msg) {
   if (!IsWindow(hwnd_) || (msg.hwnd != hwnd_ && !IsChild(hwnd_, msg.hwnd))) return false;
+  if (form_.searching()) return input_while_searching(msg);
   Native* focused = native(GetFocus());
   if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB) {
     const bool back = GetKeyState(VK_SHIFT) < 0;

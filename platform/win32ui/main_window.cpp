@@ -91,10 +91,12 @@ MainWindow::MainWindow(HINSTANCE instance, Form1& form) : instance_(instance), f
   SendMessageA(tooltip_, TTM_SETMAXTIPWIDTH, 0, 600);
   create_native_controls();
   form_.window().set_observer(this);
+  form_.set_search_wait(this);
 }
 
 MainWindow::~MainWindow() {
   form_.window().set_observer(nullptr);
+  form_.set_search_wait(nullptr);
   if (IsWindow(hwnd_)) DestroyWindow(hwnd_);
   for (const auto& [key, f] : fonts_) DeleteObject(f);
   for (const auto& [key, b] : brushes_) DeleteObject(b);

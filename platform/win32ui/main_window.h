@@ -15,7 +15,7 @@
 
 namespace velorin::win32 {
 
-class MainWindow final : private WindowObserver {
+class MainWindow final : private WindowObserver, private SearchWait {
  public:
   MainWindow(HINSTANCE instance, Form1& form);
   ~MainWindow() override;
@@ -47,7 +47,10 @@ class MainWindow final : private WindowObserver {
   void property_changed(const Control* control, Property property) override;
   void redraw(const Native& native);
   void unloaded() override;
+  void show_pointer();
   // events.cpp
+  void wait(const std::function<void()>& search, const std::function<void()>& tick) override;
+  bool input_while_searching(const MSG& msg);
   static LRESULT CALLBACK window_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
   static LRESULT CALLBACK child_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
   LRESULT handle_message(UINT message, WPARAM wparam, LPARAM lparam);

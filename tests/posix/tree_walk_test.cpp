@@ -218,13 +218,47 @@ TEST(TreeWalk, ADirectorySwappedForALinkEarlierInThePathLeadsNowhere) {
   EXPECT_EQ(walk_tree(directories, tree.root().string(), {"comdlg32.ocx"}, 159, 1).front(), std::nullopt);
 }
 
+// Counts what it lists, and says stop once it has listed `until` directories.
+class Stopping final : public Forwarding {
+ public:
+  Stopping(SearchProgress& progress, int until) : progress_(progress), until_(until) {}
+  bool list(const std::string& path, Reached reached, const Entry& entry) override {
+    if (++listed == until_) progress_.stop = true;
+    return Forwarding::list(path, reached, entry);
+  }
+  std::atomic<int> listed{0};
+
+ private:
+  SearchProgress& progress_;
+  const int until_;
+};
+
+TEST(TreeWalk, CountsTheDirectoriesItReadsAndStopsWhenTold) {
+  TempTree tree;
+  for (int i = 0; i < 40; ++i) tree.file("d" + std::to_string(i) + "/e/f.dat");
+  const std::string planted = tree.file("d7/e/g/lgxiebar.dll");
+  for (unsigned threads : {1u, 4u}) {
+    SearchProgress whole;
+    Stopping never(whole, -1);
+    EXPECT_EQ(walk_tree(never, tree.root().string(), {"lgxiebar.dll"}, 159, threads, &whole).front(), planted);
+    EXPECT_EQ(whole.directories, 82u) << "the root, 40, 40 and one";
+    SearchProgress stopped;
+    Stopping soon(stopped, 50);
+    EXPECT_EQ(walk_tree(soon, tree.root().string(), {"f.dat", "lgxiebar.dll"}, 159, threads, &stopped),
+              (std::vector<std::optional<std::string>>{std::nullopt, std::nullopt}))
+        << "nothing from a stopped walk, though it had read f.dat's level";
+    EXPECT_LE(soon.listed, static_cast<int>(49 + threads)) << "each reader ends with the directory it holds";
+  }
+}
+
 TEST(TreeWalk, ARunAnswersFromOneWalkAndForgetsItWhenItEnds) {
   TempTree tree;
   tree.file("a/COMDLG32.OCX");
   PosixDirectories directories;
   TreeSearch search(directories, 2);
   const std::string root = tree.root().string();
-  search.begin(kNames);
+  SearchProgress progress;
+  search.begin(kNames, progress);
   EXPECT_EQ(search.find(root, "comdlg32.ocx", 159), tree.path("a/COMDLG32.OCX"));
   tree.file("b/mscomctl.ocx");
   EXPECT_EQ(search.find(root, "mscomctl.ocx", 159), std::nullopt) << "answered from the run's walk";

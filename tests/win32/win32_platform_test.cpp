@@ -111,7 +111,8 @@ TEST(Win32Platform, TheWalkAgreesWithSearchTreeForFile) {
     SCOPED_TRACE(std::string(oldest ? "FindFirstFileA" : "FindFirstFileExA") + (batch ? ", one walk" : ""));
     win32::pretend_oldest_windows(oldest);
     Win32Platform platform;
-    if (batch) platform.begin_searches(names);
+    SearchProgress progress;
+    if (batch) platform.begin_searches(names, progress);
     for (const std::string& name : names) {
       std::string root_copy = root, name_copy = name;
       char oracle[MAX_PATH + 1] = {};
