@@ -3,7 +3,9 @@
 // and prints one line per query. Usage: driver.exe QUERY ID [QUERY ID ...]
 //   text ID, visible ID, checked ID: print the control's text, 1/0, 1/0
 //   click ID: press the button (returns when its handler has run)
-//   key tab|up|down|left|right, key alt+X: type the key into the window;
+//   press ID: press the button and return at once
+//   ping: 1 if the window answers a message within 200 ms, else 0
+//   key tab|up|down|left|right|esc, key alt+X: type the key into the window;
 //   focus: the focused control's ID
 //   wait: wait for the window; close: close it through its title bar
 
@@ -66,6 +68,11 @@ int main(int argc, char** argv) {
       PostMessageW(window, WM_CLOSE, 0, 0);
       continue;
     }
+    if (query == "ping") {
+      DWORD_PTR result = 0;
+      std::printf("%d\n", SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 200, &result) ? 1 : 0);
+      continue;
+    }
     if (query == "focus") {
       GUITHREADINFO info = {};
       info.cbSize = sizeof info;
@@ -78,7 +85,7 @@ int main(int argc, char** argv) {
       const struct {
         const char* name;
         WPARAM code;
-      } plain[] = {{"tab", VK_TAB}, {"up", VK_UP}, {"down", VK_DOWN}, {"left", VK_LEFT}, {"right", VK_RIGHT}};
+      } plain[] = {{"tab", VK_TAB}, {"up", VK_UP}, {"down", VK_DOWN}, {"left", VK_LEFT}, {"right", VK_RIGHT}, {"esc", VK_ESCAPE}};
       for (const auto& k : plain)
         if (key == k.name) PostMessageW(window, WM_KEYDOWN, k.code, 1);
       if (key.size() == 5 && key.starts_with("alt+")) {
@@ -104,6 +111,8 @@ int main(int argc, char** argv) {
       std::printf("%d\n", SendMessageW(c, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0);
     } else if (query == "click") {
       SendMessageW(c, BM_CLICK, 0, 0);
+    } else if (query == "press") {
+      PostMessageW(c, BM_CLICK, 0, 0);
     }
   }
   std::fflush(stdout);

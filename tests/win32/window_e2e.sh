@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The Windows program under Wine and Xvfb, driven from outside through its
 # control IDs: the operating system it names for each version Wine can
-# report, the drive scan where it shows, and a system test over planted
-# files. As Windows 95 it runs as OLDEST, the same program built to find
+# report, the drive scan where it shows, a system test over planted files,
+# and both searches kept alive and cancelled over a tree that takes a while. As Windows 95 it runs as OLDEST, the same program built to find
 # none of the functions it looks up at run time, as on Windows 95.
 # Usage: window_e2e.sh PROGRAM DRIVER OLDEST
 # With SCREENSHOTS set to a folder, the window is saved there as win98 after
@@ -96,6 +96,41 @@ check "system test: success button" "1" "${got[7]}"
 check "system test: Velorin-4 status" " Velorin-4 Programm wurde gefunden !" "${got[8]}"
 check "system test: Velorin-4 result box" "velorin-4 wurde gefunden in:   c:\\program files\\velorin-4\\velorin-4.exe" "${got[9]}"
 screenshot winxp
+stop winxp
+
+# A search that takes a while: 40,000 folders, and no comdlg32.ocx to end
+# the walk early. The window answers meanwhile, the help line (Label25,
+# 1048) counts, and Esc leaves the window as it was, Text1 (1007) included.
+for i in $(seq 40); do mkdir -p "$files/Slow/$i"/{1..40}/{1..25}; done
+mv "$files/Common Files/System/COMDLG32.OCX" "$files/Common Files/System/COMDLG32.OLD"
+until_help() {  # until_help PREFIX: the help line, once it starts with PREFIX or after 10 s
+  local text
+  for _ in $(seq 100); do
+    text=$(drive text 1048)
+    [[ $text == "$1"* ]] && break
+    sleep 0.1
+  done
+  echo "$text"
+}
+for run in "winxp 1000 system test" "win98 1001 scan of C:"; do
+  read -r version button what <<<"$run"
+  $wine reg add 'HKCU\Software\Wine' /v Version /t REG_SZ /d "$version" /f >/dev/null 2>&1
+  start
+  before=$(drive text 1007 visible 1023 visible 1021)
+  drive press "$button" >/dev/null
+  help=$(until_help "Suche läuft … ")
+  check "$version, $what: the help line counts" yes "$([[ $help =~ ^Suche\ läuft\ …\ [0-9.]+\ Ordner\ durchsucht$ ]] && echo yes || echo "$help")"
+  check "$version, $what: the window answers within 200 ms" 1 "$(drive ping)"
+  [[ $version == win98 ]] && screenshot win98-searching
+  drive key esc >/dev/null
+  check "$version, $what: Esc cancels" "Suche abgebrochen." "$(until_help "Suche abgebrochen.")"
+  check "$version, $what: every control as before" "$before" "$(drive text 1007 visible 1023 visible 1021)"
+  [[ $version == win98 ]] && screenshot win98-cancelled
+  stop "$version, $what"
+done
+$wine reg add 'HKCU\Software\Wine' /v Version /t REG_SZ /d winxp /f >/dev/null 2>&1
+start
+
 # Tab follows the tab index: Command1 (1000), then Command10 (1001), Command5 (1002).
 mapfile -t got < <(drive focus key tab focus key tab focus)
 check "first focus and Tab" "1000 1001 1002" "${got[*]}"
