@@ -18,16 +18,23 @@ namespace {
 
 QString css(QColor c) { return c.name(QColor::HexRgb); }
 
-// Graphical buttons show their own colour; the standard ones keep the
+// Graphical buttons show their own colour inside a raised edge, light at the
+// top and left and dark at the bottom and right whatever their colour, as
+// Windows draws them; pressed, the edge sinks. The standard ones keep the
 // style's ordinary look in ButtonFace. The focus is a thin dotted rectangle,
 // not the style's tint over the whole button.
 QString button_style(const ControlSpec& s, QColor back) {
-  const QString border = s.look == Look::Flat ? QStringLiteral("1px solid black")
-                                              : QStringLiteral("2px outset %1").arg(css(back));
+  if (s.look == Look::Flat)
+    return QStringLiteral(
+               "QPushButton { background-color: %1; color: black; border: 1px solid black;"
+               " outline: 1px dotted black; }")
+        .arg(css(back));
   return QStringLiteral(
-             "QPushButton { background-color: %1; color: black; border: %2; outline: 1px dotted black; }"
-             "QPushButton:pressed { border-style: inset; }")
-      .arg(css(back), border);
+             "QPushButton { background-color: %1; color: black; border: 2px solid;"
+             " border-color: palette(light) palette(shadow) palette(shadow) palette(light);"
+             " outline: 1px dotted black; }"
+             "QPushButton:pressed { border-color: palette(shadow) palette(light) palette(light) palette(shadow); }")
+      .arg(css(back));
 }
 
 // An etched frame line with the caption set into it at the top left.

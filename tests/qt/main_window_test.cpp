@@ -67,6 +67,24 @@ TEST(MainWindow, DrawsTheCatalogueColours) {
   EXPECT_EQ(at(9200, 5000), QColor(255, 255, 255)) << "Command8";
 }
 
+// A graphical button is raised: light above and to the left, dark below and
+// to the right, its own colour between.
+TEST(MainWindow, GraphicalButtonsHaveARaisedEdge) {
+  Started s;
+  for (const char* name : {"Command2", "Command12"}) {
+    s.form.window().control(name).set_Visible(true);
+    const QRect r = s.widget(name)->geometry();
+    const QImage image = s.widget(name)->grab().toImage();
+    const int face = qGray(255, 128, 128);
+    EXPECT_EQ(image.pixelColor(4, r.height() / 2), QColor(255, 128, 128)) << name;
+    EXPECT_GT(qGray(image.pixel(0, 0)), face + 40) << name;
+    EXPECT_GT(qGray(image.pixel(r.width() / 2, 0)), face + 40) << name;
+    EXPECT_LT(qGray(image.pixel(r.width() - 1, r.height() - 1)), face - 40) << name;
+    EXPECT_LT(qGray(image.pixel(r.width() / 2, r.height() - 1)), face - 40) << name;
+    EXPECT_LT(qGray(image.pixel(r.width() - 1, r.height() / 2)), face - 40) << name;
+  }
+}
+
 TEST(MainWindow, PictureBoxesShowTheirPictures) {
   Started s;
   EXPECT_EQ(s.widget<QLabel>("Picture1")->pixmap().size(), QSize(24, 14));
