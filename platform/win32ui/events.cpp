@@ -7,12 +7,26 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include <algorithm>
+#include <climits>
+#include <vector>
+
 #include "app/routing.h"
 #include "platform/win32ui/artwork.h"
 #include "platform/win32ui/convert.h"
 #include "platform/win32ui/main_window.h"
 
 namespace velorin::win32 {
+namespace {
+
+constexpr UINT kUpdateUiState = 0x0128;  // WM_UPDATEUISTATE, Windows 2000 on
+
+DWORD WINAPI run_search(void* search) {
+  (*static_cast<const std::function<void()>*>(search))();
+  return 0;
+}
+
+}  // namespace
 
 LRESULT CALLBACK MainWindow::window_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
   if (message == WM_NCCREATE) {
@@ -79,6 +93,22 @@ LRESULT MainWindow::handle_child_message(Native& n, UINT message, WPARAM wparam,
     case WM_CTLCOLORBTN:
     case WM_DRAWITEM:
       if (control.spec().kind == Kind::Frame) return handle_message(message, wparam, lparam);
+      break;
+    case WM_PAINT:
+      if (control.spec().kind == Kind::Frame) {
+        paint_frame(n);
+        return 0;
+      }
+      break;
+    case WM_SETTEXT:
+    case WM_ENABLE:
+    case kUpdateUiState:
+      // A group box repaints itself at once on these; the frame is painted again over it.
+      if (control.spec().kind == Kind::Frame) {
+        const LRESULT result = CallWindowProcA(native_proc, hwnd, message, wparam, lparam);
+        InvalidateRect(hwnd, nullptr, TRUE);
+        return result;
+      }
       break;
     case WM_ERASEBKGND:
       // A group box leaves its inside unpainted; it is the frame's colour.
@@ -195,6 +225,77 @@ void MainWindow::on_draw_item(const DRAWITEMSTRUCT& item) {
   }
 }
 
+// The etched line with the caption set into it. Group boxes leave the line
+// a pixel from their caption, or none where the system draws the face wider
+// than it measures it (Wine, by up to six pixels for a bold caption). Here the
+// caption is drawn at the advances it is measured with, and the line keeps at
+// least two pixels from it on either side, at every DPI.
+void MainWindow::paint_frame(const Native& n) {
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(n.hwnd, &paint);
+  const Control& control = *n.control;
+  RECT r = {};
+  GetClientRect(n.hwnd, &r);
+  const HGDIOBJ old_font = SelectObject(dc, font(control.spec().font));
+  TEXTMETRICA metrics = {};
+  GetTextMetricsA(dc, &metrics);
+  RECT line = r;
+  line.top = metrics.tmHeight / 2 - 1;
+  DrawEdge(dc, &line, EDGE_ETCHED, BF_RECT);
+  const std::string caption = ansi(control.Caption());
+  const int length = static_cast<int>(caption.size());
+  std::vector<INT> ends(caption.size() + 1), advances(caption.size() + 1);
+  SIZE extent = {};
+  INT fitted = 0;
+  if (length > 0 && GetTextExtentExPointA(dc, caption.c_str(), length, INT_MAX, &fitted, ends.data(), &extent)) {
+    for (int i = 0; i < length; ++i) advances[i] = ends[i] - (i > 0 ? ends[i - 1] : 0);
+    const int left = MulDiv(7, dpi_, 96);
+    const int gap = std::max(2, MulDiv(2, dpi_, 96));
+    RECT clear = {left - gap, line.top, left + extent.cx + metrics.tmOverhang + gap, line.top + 2};
+    FillRect(dc, &clear, brush(colorref(control.BackColor())));
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, colorref(control.spec().fore));
+    ExtTextOutA(dc, left, 0, 0, nullptr, caption.c_str(), length, advances.data());
+  }
+  SelectObject(dc, old_font);
+  EndPaint(n.hwnd, &paint);
+}
+
+// A tooltip holds its whole text. Where the system makes it narrower than
+// the text it draws (Wine draws a line of 258 measured pixels 6 wider, and
+// the last word wraps out of sight), it is widened as it is placed.
+LRESULT CALLBACK MainWindow::tooltip_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  if (message == WM_WINDOWPOSCHANGING) {
+    auto* pos = reinterpret_cast<WINDOWPOS*>(lparam);
+    if (!(pos->flags & SWP_NOSIZE)) pos->cx = std::max(pos->cx, self->tooltip_width());
+  }
+  return CallWindowProcA(self->tooltip_native_proc_, hwnd, message, wparam, lparam);
+}
+
+// The outer width the current tooltip's text needs, its margins, border and
+// the drawing's slack included; 0 when no tool is current.
+int MainWindow::tooltip_width() {
+  TTTOOLINFOA tool = {};
+  tool.cbSize = TTTOOLINFOA_V1_SIZE;
+  if (!SendMessageA(tooltip_, TTM_GETCURRENTTOOLA, 0, reinterpret_cast<LPARAM>(&tool))) return 0;
+  const Native* n = native(reinterpret_cast<HWND>(tool.uId));
+  if (!n) return 0;
+  const std::string text = ansi(n->control->ToolTipText());
+  HDC dc = GetDC(tooltip_);
+  const HGDIOBJ old_font = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(tooltip_, WM_GETFONT, 0, 0)));
+  RECT need = {0, 0, kTooltipWidth, 0};
+  DrawTextA(dc, text.c_str(), -1, &need, DT_CALCRECT | DT_EXTERNALLEADING | DT_WORDBREAK | DT_NOPREFIX);
+  SelectObject(dc, old_font);
+  ReleaseDC(tooltip_, dc);
+  RECT margin = {};
+  SendMessageA(tooltip_, TTM_GETMARGIN, 0, reinterpret_cast<LPARAM>(&margin));
+  RECT window = {0, 0, need.right + 4 + margin.left + margin.right + MulDiv(8, dpi_, 96), 0};
+  AdjustWindowRectEx(&window, static_cast<DWORD>(GetWindowLongA(tooltip_, GWL_STYLE)), FALSE,
+                     static_cast<DWORD>(GetWindowLongA(tooltip_, GWL_EXSTYLE)));
+  return window.right - window.left;
+}
+
 POINT MainWindow::client_point(HWND from, LPARAM lparam) const {
   POINT p = {GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};
   MapWindowPoints(from, hwnd_, &p, 1);
@@ -216,15 +317,6 @@ void MainWindow::on_mouse_button(POINT client, bool down) {
     form_.Click(*clicked);
   }
 }
-
-namespace {
-
-DWORD WINAPI run_search(void* search) {
-  (*static_cast<const std::function<void()>*>(search))();
-  return 0;
-}
-
-}  // namespace
 
 // The search on a thread of its own; here the messages meanwhile, and the
 // tick whenever none came for 50 ms. Windows 95 has all of this.

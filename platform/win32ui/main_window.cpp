@@ -88,7 +88,10 @@ MainWindow::MainWindow(HINSTANCE instance, Form1& form) : instance_(instance), f
   apply_client_size();
   tooltip_ = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0, 0, 0, hwnd_,
                              nullptr, instance_, nullptr);
-  SendMessageA(tooltip_, TTM_SETMAXTIPWIDTH, 0, 600);
+  SendMessageA(tooltip_, TTM_SETMAXTIPWIDTH, 0, kTooltipWidth);
+  SetWindowLongPtrA(tooltip_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  tooltip_native_proc_ =
+      reinterpret_cast<WNDPROC>(SetWindowLongPtrA(tooltip_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(tooltip_proc)));
   create_native_controls();
   form_.window().set_observer(this);
   form_.set_search_wait(this);

@@ -15,6 +15,9 @@
 
 namespace velorin::win32 {
 
+// Longer tooltips wrap at this width, in pixels.
+inline constexpr int kTooltipWidth = 600;
+
 class MainWindow final : private WindowObserver, private SearchWait {
  public:
   MainWindow(HINSTANCE instance, Form1& form);
@@ -58,6 +61,9 @@ class MainWindow final : private WindowObserver, private SearchWait {
   void on_command(HWND child, int notification);
   LRESULT on_colour(HWND child, HDC dc);
   void on_draw_item(const DRAWITEMSTRUCT& item);
+  void paint_frame(const Native& native);
+  static LRESULT CALLBACK tooltip_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
+  int tooltip_width();
   void on_mouse_move(POINT client);
   void on_mouse_button(POINT client, bool down);
   Native* native(HWND hwnd);
@@ -68,6 +74,7 @@ class MainWindow final : private WindowObserver, private SearchWait {
   Form1& form_;
   HWND hwnd_ = nullptr;
   HWND tooltip_ = nullptr;
+  WNDPROC tooltip_native_proc_ = nullptr;
   int dpi_ = 96;
   std::unordered_map<HWND, Native> natives_;
   std::unordered_map<const Control*, HWND> hwnds_;

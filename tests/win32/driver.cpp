@@ -5,6 +5,10 @@
 //   click ID: press the button (returns when its handler has run)
 //   press ID: press the button and return at once
 //   ping: 1 if the window answers a message within 200 ms, else 0
+//   gaps ID: the clear pixels between a frame's caption and its top line,
+//     left and right, as the screen shows them
+//   tip TEXT: the width of the ink in the checker's shown tooltip, and of
+//     TEXT drawn whole in the tooltip font
 //   key tab|up|down|left|right|esc, key alt+X: type the key into the window;
 //   focus: the focused control's ID
 //   wait: wait for the window; close: close it through its title bar
@@ -47,6 +51,102 @@ HWND control(HWND window, int id) {
   return s.found;
 }
 
+// The frame's top line is the first row below the caption's top that is
+// line colour far to the right; the caption's ink is the text colour in the
+// rows above it. Prints the line-free pixels on each side of that ink.
+void print_gaps(HWND frame) {
+  RECT r = {};
+  GetClientRect(frame, &r);
+  POINT origin = {0, 0};
+  ClientToScreen(frame, &origin);
+  HDC screen = GetDC(nullptr);  // what the screen shows, read as the user sees it
+  const auto pixel = [&](int x, int y) { return GetPixel(screen, origin.x + x, origin.y + y); };
+  const COLORREF back = pixel(r.right / 2, r.bottom / 2);
+  int line = -1;
+  for (int y = 0; y < r.bottom / 2 && line < 0; ++y)
+    if (pixel(r.right - 20, y) != back) line = y;
+  int ink_left = r.right, ink_right = -1;
+  for (int y = 0; y < line; ++y)
+    for (int x = 4; x < r.right - 4; ++x)  // inside the frame's own edges
+      if (pixel(x, y) == RGB(255, 255, 255)) {
+        ink_left = x < ink_left ? x : ink_left;
+        ink_right = x > ink_right ? x : ink_right;
+      }
+  int left = 0, right = 0;
+  while (ink_left - 1 - left >= 0 && pixel(ink_left - 1 - left, line) == back) ++left;
+  while (ink_right + 1 + right < r.right && pixel(ink_right + 1 + right, line) == back) ++right;
+  ReleaseDC(nullptr, screen);
+  std::printf("%d %d\n", left, right);
+}
+
+// The columns from the first to the last pixel unlike the background, in a
+// rectangle read through a device context.
+template <class Pixel>
+int ink_width(Pixel pixel, int width, int height) {
+  const COLORREF back = pixel(0, 0);
+  int left = width, right = -1;
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x)
+      if (pixel(x, y) != back) {
+        left = x < left ? x : left;
+        right = x > right ? x : right;
+      }
+  return right < left ? 0 : right - left + 1;
+}
+
+struct TipSearch {
+  DWORD thread;
+  HWND found;
+};
+
+BOOL CALLBACK match_tip(HWND w, LPARAM lparam) {
+  auto* s = reinterpret_cast<TipSearch*>(lparam);
+  char name[64] = {};
+  GetClassNameA(w, name, sizeof name);
+  if (GetWindowThreadProcessId(w, nullptr) != s->thread || !IsWindowVisible(w) ||
+      lstrcmpiA(name, "tooltips_class32") != 0)
+    return TRUE;
+  s->found = w;
+  return FALSE;
+}
+
+void print_tip(HWND window, const char* text) {
+  TipSearch s{GetWindowThreadProcessId(window, nullptr), nullptr};
+  for (int i = 0; i < 30 && !s.found; ++i, Sleep(100)) EnumWindows(match_tip, reinterpret_cast<LPARAM>(&s));
+  if (!s.found) {
+    std::printf("no tooltip\n");
+    return;
+  }
+  Sleep(300);  // shown and painted
+  RECT r = {};
+  GetClientRect(s.found, &r);
+  POINT origin = {0, 0};
+  ClientToScreen(s.found, &origin);
+  HDC screen = GetDC(nullptr);
+  const int shown = ink_width([&](int x, int y) { return GetPixel(screen, origin.x + x, origin.y + y); },
+                              r.right, r.bottom);
+  ReleaseDC(nullptr, screen);
+
+  NONCLIENTMETRICSA metrics = {};
+  metrics.cbSize = sizeof metrics;
+  SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+  HFONT font = CreateFontIndirectA(&metrics.lfStatusFont);
+  HDC dc = CreateCompatibleDC(nullptr);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen = GetDC(nullptr), 1200, 60);
+  ReleaseDC(nullptr, screen);
+  SelectObject(dc, bitmap);
+  RECT all = {0, 0, 1200, 60};
+  FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+  SelectObject(dc, font);
+  SetBkMode(dc, TRANSPARENT);
+  TextOutA(dc, 10, 10, text, lstrlenA(text));
+  const int whole = ink_width([&](int x, int y) { return GetPixel(dc, x, y); }, 1200, 60);
+  DeleteDC(dc);
+  DeleteObject(bitmap);
+  DeleteObject(font);
+  std::printf("%d %d\n", shown, whole);
+}
+
 void print_utf8(const wchar_t* text) {
   char out[4096] = {};
   WideCharToMultiByte(CP_UTF8, 0, text, -1, out, sizeof out, nullptr, nullptr);
@@ -66,6 +166,10 @@ int main(int argc, char** argv) {
     if (query == "wait") continue;
     if (query == "close") {
       PostMessageW(window, WM_CLOSE, 0, 0);
+      continue;
+    }
+    if (query == "tip" && i + 1 < argc) {
+      print_tip(window, argv[++i]);
       continue;
     }
     if (query == "ping") {
@@ -111,6 +215,8 @@ int main(int argc, char** argv) {
       std::printf("%d\n", SendMessageW(c, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0);
     } else if (query == "click") {
       SendMessageW(c, BM_CLICK, 0, 0);
+    } else if (query == "gaps") {
+      print_gaps(c);
     } else if (query == "press") {
       PostMessageW(c, BM_CLICK, 0, 0);
     }

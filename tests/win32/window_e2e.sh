@@ -59,6 +59,13 @@ while IFS='|' read -r version name older; do
   check "$version: system name" "Aktuelles Betriebssystem: $name" "${got[0]}"
   if [[ $older == yes ]]; then expected=(0 1 0 1); else expected=(1 1 1 0); fi
   check "$version: Command1, Command10, win2000, win98" "${expected[*]}" "${got[*]:1}"
+  if [[ $version == winxp ]]; then
+    # Frame1 1017, Frame2 1024: at least two clear pixels between caption and line.
+    for frame in 1017 1024; do
+      read -r left right < <(drive gaps "$frame")
+      check "frame $frame: its line clear of its caption" yes "$(((left >= 2 && right >= 2)) && echo yes || echo "$left $right")"
+    done
+  fi
   if [[ $older == yes ]]; then
     # "Suche [C:]": the prefix's drive C holds Internet Explorer and no comdlg32.ocx.
     # Label9 1029 (Internet Explorer present), Label5 1021 (comdlg32.ocx missing).
@@ -96,6 +103,13 @@ check "system test: success button" "1" "${got[7]}"
 check "system test: Velorin-4 status" " Velorin-4 Programm wurde gefunden !" "${got[8]}"
 check "system test: Velorin-4 result box" "velorin-4 wurde gefunden in:   c:\\program files\\velorin-4\\velorin-4.exe" "${got[9]}"
 screenshot winxp
+# Label2's tooltip shows its whole text: its ink as wide as the text drawn whole.
+window_id=$(xwininfo -root -tree | awk '/"System-Test Velorin-4 Online !"/ {print $1; exit}')
+xdotool mousemove --window "$window_id" 46 100
+sleep 0.3
+xdotool mousemove --window "$window_id" 48 100
+read -r shown whole < <(drive tip "$(printf 'windows\\system32\\ \xf6ffnen !' | iconv -f latin1 -t utf-8)")
+check "Label2's tooltip shows its whole text" "$whole" "$shown"
 stop winxp
 
 # A search that takes a while: 40,000 folders, and no comdlg32.ocx to end
