@@ -27,8 +27,9 @@ Class native_class(const ControlSpec& s) {
     case Kind::Frame:
       return {"BUTTON", BS_GROUPBOX | WS_CLIPCHILDREN, 0};
     case Kind::Label:
-      // A transparent label is painted after the siblings beneath it, over them.
-      return {"STATIC", SS_LEFT | SS_NOTIFY | SS_NOPREFIX,
+      // A transparent label is painted after the siblings beneath it, over
+      // them. Only whole lines show, as in the labels of the original.
+      return {"STATIC", SS_LEFT | SS_NOTIFY | SS_NOPREFIX | SS_EDITCONTROL,
               static_cast<DWORD>(s.back_style == BackStyle::Transparent ? WS_EX_TRANSPARENT : 0)};
     case Kind::CommandButton:
       return {"BUTTON", static_cast<DWORD>(s.style == ButtonStyle::Graphical ? BS_OWNERDRAW : BS_PUSHBUTTON) |

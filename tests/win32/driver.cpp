@@ -9,6 +9,8 @@
 //     left and right, as the screen shows them
 //   tip TEXT: the width of the ink in the checker's shown tooltip, and of
 //     TEXT drawn whole in the tooltip font
+//   lower ID: the white pixels in the lowest quarter of a white label, where
+//     only a line cut off at the label's lower edge would show
 //   key tab|up|down|left|right|esc, key alt+X: type the key into the window;
 //   focus: the focused control's ID
 //   wait: wait for the window; close: close it through its title bar
@@ -147,6 +149,19 @@ void print_tip(HWND window, const char* text) {
   std::printf("%d %d\n", shown, whole);
 }
 
+void print_lower(HWND label) {
+  RECT r = {};
+  GetClientRect(label, &r);
+  POINT origin = {0, 0};
+  ClientToScreen(label, &origin);
+  HDC screen = GetDC(nullptr);
+  int white = 0;
+  for (int y = r.bottom - r.bottom / 4; y < r.bottom; ++y)
+    for (int x = 0; x < r.right; ++x) white += GetPixel(screen, origin.x + x, origin.y + y) == RGB(255, 255, 255);
+  ReleaseDC(nullptr, screen);
+  std::printf("%d\n", white);
+}
+
 void print_utf8(const wchar_t* text) {
   char out[4096] = {};
   WideCharToMultiByte(CP_UTF8, 0, text, -1, out, sizeof out, nullptr, nullptr);
@@ -215,6 +230,8 @@ int main(int argc, char** argv) {
       std::printf("%d\n", SendMessageW(c, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0);
     } else if (query == "click") {
       SendMessageW(c, BM_CLICK, 0, 0);
+    } else if (query == "lower") {
+      print_lower(c);
     } else if (query == "gaps") {
       print_gaps(c);
     } else if (query == "press") {

@@ -51,6 +51,15 @@ screenshot() {
   import -window "$id" "$SCREENSHOTS/windows-$1.png"
 }
 
+# Frame1 1017, Frame2 1024: at least two clear pixels between caption and line.
+frames_clear() {
+  local frame left right
+  for frame in 1017 1024; do
+    read -r left right < <(drive gaps "$frame")
+    check "$1: frame $frame's line clear of its caption" yes "$(((left >= 2 && right >= 2)) && echo yes || echo "$left $right")"
+  done
+}
+
 # LabelWin 1050, Command1 1000, Command10 1001, Option1(0) 1041, Option1(1) 1042
 while IFS='|' read -r version name older; do
   $wine reg add 'HKCU\Software\Wine' /v Version /t REG_SZ /d "$version" /f >/dev/null 2>&1
@@ -59,13 +68,7 @@ while IFS='|' read -r version name older; do
   check "$version: system name" "Aktuelles Betriebssystem: $name" "${got[0]}"
   if [[ $older == yes ]]; then expected=(0 1 0 1); else expected=(1 1 1 0); fi
   check "$version: Command1, Command10, win2000, win98" "${expected[*]}" "${got[*]:1}"
-  if [[ $version == winxp ]]; then
-    # Frame1 1017, Frame2 1024: at least two clear pixels between caption and line.
-    for frame in 1017 1024; do
-      read -r left right < <(drive gaps "$frame")
-      check "frame $frame: its line clear of its caption" yes "$(((left >= 2 && right >= 2)) && echo yes || echo "$left $right")"
-    done
-  fi
+  [[ $version == winxp ]] && frames_clear "$version"
   if [[ $older == yes ]]; then
     # "Suche [C:]": the prefix's drive C holds Internet Explorer and no comdlg32.ocx.
     # Label9 1029 (Internet Explorer present), Label5 1021 (comdlg32.ocx missing).
@@ -157,6 +160,16 @@ for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
 check "Alt+A ends the program" ended "$(kill -0 "$pid" 2>/dev/null && echo running || echo ended)"
 wait "$pid" 2>/dev/null || true
 pid=
+
+# At 144 dpi too the frames keep their captions clear, and LabelPfad (1039)
+# shows no line cut off at its lower edge under "C:".
+for key in 'HKCU\Control Panel\Desktop' 'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts'; do
+  $wine reg add "$key" /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
+done
+start
+frames_clear "144 dpi"
+check "144 dpi: no cut-off line in LabelPfad" 0 "$(drive lower 1039)"
+stop "144 dpi"
 
 echo "$failures failed"
 ((failures == 0))
