@@ -56,7 +56,11 @@ HWND control(HWND window, int id) {
 // The frame's top line is the first row below the caption's top that is
 // line colour far to the right; the caption's ink is the text colour in the
 // rows above it. Prints the line-free pixels on each side of that ink.
+// Reads the screen only once the window has painted what it has to.
+void painted(HWND control) { RedrawWindow(GetAncestor(control, GA_ROOT), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN); }
+
 void print_gaps(HWND frame) {
+  painted(frame);
   RECT r = {};
   GetClientRect(frame, &r);
   POINT origin = {0, 0};
@@ -150,6 +154,7 @@ void print_tip(HWND window, const char* text) {
 }
 
 void print_lower(HWND label) {
+  painted(label);
   RECT r = {};
   GetClientRect(label, &r);
   POINT origin = {0, 0};
