@@ -114,7 +114,7 @@ Form1::Form1(Platform& platform)
 }
 
 void Form1::Click(const Control& control) {
-  if (searching_ && &control == &Command8) cancel_search();
+  if (searching_ && takes_input(control)) cancel_search();  // "Abbrechen"
   dispatch(*this, kClick, control);
 }
 void Form1::GotFocus(const Control& control) { dispatch(*this, kGotFocus, control); }

@@ -121,10 +121,9 @@ class Window final {
  private:
   friend class Control;
   void select_option(const Control& selected);
-
-  std::deque<Control> controls_;  // a deque keeps every control at its address
   void changed(Property property);
 
+  std::deque<Control> controls_;  // a deque keeps every control at its address
   int height_;
   bool busy_ = false;
   WindowObserver* observer_ = nullptr;

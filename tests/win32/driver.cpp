@@ -53,20 +53,35 @@ HWND control(HWND window, int id) {
   return s.found;
 }
 
-// The frame's top line is the first row below the caption's top that is
-// line colour far to the right; the caption's ink is the text colour in the
-// rows above it. Prints the line-free pixels on each side of that ink.
 // Reads the screen only once the window has painted what it has to.
 void painted(HWND control) { RedrawWindow(GetAncestor(control, GA_ROOT), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN); }
 
+// A window's client area as the screen shows it, read as the user sees it:
+// pixel (x, y) in client coordinates.
+class OnScreen {
+ public:
+  explicit OnScreen(HWND w) {
+    GetClientRect(w, &client);
+    ClientToScreen(w, &origin_);
+  }
+  ~OnScreen() { ReleaseDC(nullptr, screen_); }
+  OnScreen(const OnScreen&) = delete;
+  OnScreen& operator=(const OnScreen&) = delete;
+  COLORREF operator()(int x, int y) const { return GetPixel(screen_, origin_.x + x, origin_.y + y); }
+  RECT client = {};
+
+ private:
+  HDC screen_ = GetDC(nullptr);
+  POINT origin_ = {0, 0};
+};
+
+// The frame's top line is the first row below the caption's top that is
+// line colour far to the right; the caption's ink is the text colour in the
+// rows above it. Prints the line-free pixels on each side of that ink.
 void print_gaps(HWND frame) {
   painted(frame);
-  RECT r = {};
-  GetClientRect(frame, &r);
-  POINT origin = {0, 0};
-  ClientToScreen(frame, &origin);
-  HDC screen = GetDC(nullptr);  // what the screen shows, read as the user sees it
-  const auto pixel = [&](int x, int y) { return GetPixel(screen, origin.x + x, origin.y + y); };
+  const OnScreen pixel(frame);
+  const RECT& r = pixel.client;
   const COLORREF back = pixel(r.right / 2, r.bottom / 2);
   int line = -1;
   for (int y = 0; y < r.bottom / 2 && line < 0; ++y)
@@ -81,14 +96,13 @@ void print_gaps(HWND frame) {
   int left = 0, right = 0;
   while (ink_left - 1 - left >= 0 && pixel(ink_left - 1 - left, line) == back) ++left;
   while (ink_right + 1 + right < r.right && pixel(ink_right + 1 + right, line) == back) ++right;
-  ReleaseDC(nullptr, screen);
   std::printf("%d %d\n", left, right);
 }
 
 // The columns from the first to the last pixel unlike the background, in a
 // rectangle read through a device context.
 template <class Pixel>
-int ink_width(Pixel pixel, int width, int height) {
+int ink_width(const Pixel& pixel, int width, int height) {
   const COLORREF back = pixel(0, 0);
   int left = width, right = -1;
   for (int y = 0; y < height; ++y)
@@ -124,22 +138,17 @@ void print_tip(HWND window, const char* text) {
     return;
   }
   Sleep(300);  // shown and painted
-  RECT r = {};
-  GetClientRect(s.found, &r);
-  POINT origin = {0, 0};
-  ClientToScreen(s.found, &origin);
-  HDC screen = GetDC(nullptr);
-  const int shown = ink_width([&](int x, int y) { return GetPixel(screen, origin.x + x, origin.y + y); },
-                              r.right, r.bottom);
-  ReleaseDC(nullptr, screen);
+  const OnScreen tip(s.found);
+  const int shown = ink_width(tip, tip.client.right, tip.client.bottom);
 
   NONCLIENTMETRICSA metrics = {};
   metrics.cbSize = sizeof metrics;
   SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
   HFONT font = CreateFontIndirectA(&metrics.lfStatusFont);
-  HDC dc = CreateCompatibleDC(nullptr);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen = GetDC(nullptr), 1200, 60);
-  ReleaseDC(nullptr, screen);
+  HDC desktop = GetDC(nullptr);
+  HDC dc = CreateCompatibleDC(desktop);
+  HBITMAP bitmap = CreateCompatibleBitmap(desktop, 1200, 60);
+  ReleaseDC(nullptr, desktop);
   SelectObject(dc, bitmap);
   RECT all = {0, 0, 1200, 60};
   FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
@@ -155,15 +164,10 @@ void print_tip(HWND window, const char* text) {
 
 void print_lower(HWND label) {
   painted(label);
-  RECT r = {};
-  GetClientRect(label, &r);
-  POINT origin = {0, 0};
-  ClientToScreen(label, &origin);
-  HDC screen = GetDC(nullptr);
+  const OnScreen pixel(label);
   int white = 0;
-  for (int y = r.bottom - r.bottom / 4; y < r.bottom; ++y)
-    for (int x = 0; x < r.right; ++x) white += GetPixel(screen, origin.x + x, origin.y + y) == RGB(255, 255, 255);
-  ReleaseDC(nullptr, screen);
+  for (int y = pixel.client.bottom - pixel.client.bottom / 4; y < pixel.client.bottom; ++y)
+    for (int x = 0; x < pixel.client.right; ++x) white += pixel(x, y) == RGB(255, 255, 255);
   std::printf("%d\n", white);
 }
 
