@@ -17,10 +17,14 @@ cleanup() {
 trap cleanup EXIT
 virtual_display "$work/display"
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
+fail() {
+  echo "FAIL: $*" >&2
+  sed 's/^/program: /' "$work/program.log" >&2
+  exit 1
+}
 
 start() {
-  QT_QPA_PLATFORM=xcb "$program" >/dev/null 2>&1 &
+  QT_QPA_PLATFORM=xcb "$program" >"$work/program.log" 2>&1 &
   pid=$!
   window=
   for _ in $(seq 100); do
