@@ -54,7 +54,7 @@ void Form1::search_tick() {
     return;
   last_report_ = now;
   progress_shown_ = true;
-  Label25.set_Caption(u"Suche läuft … " + grouped(progress_.directories) + u" Ordner durchsucht");
+  Label25.set_Caption(u"Suche läuft ... " + grouped(progress_.directories) + u" Ordner durchsucht");
 }
 
 std::int32_t Form1::search_tree(const std::string& root, const std::string& name,

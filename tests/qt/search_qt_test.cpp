@@ -63,7 +63,7 @@ TEST(SearchWindow, DuringASearchTheWindowPaintsWaitsAndIgnoresClicksAndEscCancel
   QTest::mouseClick(s.widget("Command1"), Qt::LeftButton);  // returns when the search has ended
   EXPECT_TRUE(waiting) << "the wait pointer over the window";
   EXPECT_GE(painted, requested) << "painted within 100 ms of the request";
-  EXPECT_TRUE(progress.startsWith(QStringLiteral("Suche läuft … "))) << progress.toStdString();
+  EXPECT_TRUE(progress.startsWith(QStringLiteral("Suche läuft ... "))) << progress.toStdString();
   EXPECT_EQ(s.widget<QLabel>("Label25")->text(), QStringLiteral("Suche abgebrochen."));
   EXPECT_EQ(QApplication::overrideCursor(), nullptr) << "the window's own pointers again";
   EXPECT_EQ(s.platform.searches.size(), 1u);

@@ -9,6 +9,9 @@
 //     left and right, as the screen shows them
 //   tip TEXT: the width of the ink in the checker's shown tooltip, and of
 //     TEXT drawn whole in the tooltip font
+//   stroke ID: the narrowest run of text pixels across a row of the control
+//     as the screen shows it: 1 where any stroke is one pixel wide, as in
+//     regular text; at least 2 for text drawn bold
 //   lower ID: the white pixels in the lowest quarter of a white label, where
 //     only a line cut off at the label's lower edge would show
 //   key tab|up|down|left|right|esc, key alt+X: type the key into the window;
@@ -76,8 +79,9 @@ class OnScreen {
 };
 
 // The frame's top line is the first row below the caption's top that is
-// line colour far to the right; the caption's ink is the text colour in the
-// rows above it. Prints the line-free pixels on each side of that ink.
+// line colour far to the right; the caption, centred on it, is the text
+// colour in the rows around it, the line's own two rows aside. Prints the
+// line-free pixels on each side of that ink.
 void print_gaps(HWND frame) {
   painted(frame);
   const OnScreen pixel(frame);
@@ -87,8 +91,8 @@ void print_gaps(HWND frame) {
   for (int y = 0; y < r.bottom / 2 && line < 0; ++y)
     if (pixel(r.right - 20, y) != back) line = y;
   int ink_left = r.right, ink_right = -1;
-  for (int y = 0; y < line; ++y)
-    for (int x = 4; x < r.right - 4; ++x)  // inside the frame's own edges
+  for (int y = 0; y < 2 * (line + 1); ++y)
+    for (int x = 4; y != line && y != line + 1 && x < r.right - 4; ++x)  // inside the frame's own edges
       if (pixel(x, y) == RGB(255, 255, 255)) {
         ink_left = x < ink_left ? x : ink_left;
         ink_right = x > ink_right ? x : ink_right;
@@ -171,6 +175,23 @@ void print_lower(HWND label) {
   std::printf("%d\n", white);
 }
 
+void print_stroke(HWND control) {
+  painted(control);
+  const OnScreen pixel(control);
+  const COLORREF back = pixel(0, 0);
+  int narrowest = 0;
+  for (int y = 0; y < pixel.client.bottom; ++y)
+    for (int x = 0, run = 0; x <= pixel.client.right; ++x) {
+      if (x < pixel.client.right && pixel(x, y) != back) {
+        ++run;
+      } else if (run) {
+        narrowest = narrowest && narrowest < run ? narrowest : run;
+        run = 0;
+      }
+    }
+  std::printf("%d\n", narrowest);
+}
+
 void print_utf8(const wchar_t* text) {
   char out[4096] = {};
   WideCharToMultiByte(CP_UTF8, 0, text, -1, out, sizeof out, nullptr, nullptr);
@@ -239,6 +260,8 @@ int main(int argc, char** argv) {
       std::printf("%d\n", SendMessageW(c, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0);
     } else if (query == "click") {
       SendMessageW(c, BM_CLICK, 0, 0);
+    } else if (query == "stroke") {
+      print_stroke(c);
     } else if (query == "lower") {
       print_lower(c);
     } else if (query == "gaps") {

@@ -60,6 +60,17 @@ frames_clear() {
   done
 }
 
+# Bold text is drawn with strokes two pixels wide or more: "Pfad..." (Label27
+# 1046, 8.25 pt), LabelWin (1050, 9.75 pt), and where shown Label1 (1023, 12 pt).
+bold_strokes() {  # bold_strokes WHAT ID...
+  local what=$1 id n
+  shift
+  for id in "$@"; do
+    n=$(drive stroke "$id")
+    check "$what: $id drawn bold" yes "$([[ $n -ge 2 ]] && echo yes || echo "narrowest stroke $n")"
+  done
+}
+
 # LabelWin 1050, Command1 1000, Command10 1001, Option1(0) 1041, Option1(1) 1042
 while IFS='|' read -r version name older; do
   $wine reg add 'HKCU\Software\Wine' /v Version /t REG_SZ /d "$version" /f >/dev/null 2>&1
@@ -106,6 +117,7 @@ check "system test: success button" "1" "${got[7]}"
 check "system test: Velorin-4 status" " Velorin-4 Programm wurde gefunden !" "${got[8]}"
 check "system test: Velorin-4 result box" "velorin-4 wurde gefunden in:   c:\\program files\\velorin-4\\velorin-4.exe" "${got[9]}"
 screenshot winxp
+bold_strokes "96 dpi" 1046 1050 1023
 # Label2's tooltip shows its whole text: its ink as wide as the text drawn whole.
 window_id=$(xwininfo -root -tree | awk '/"System-Test Velorin-4 Online !"/ {print $1; exit}')
 xdotool mousemove --window "$window_id" 46 100
@@ -135,8 +147,8 @@ for run in "winxp 1000 system test" "win98 1001 scan of C:"; do
   start
   before=$(drive text 1007 visible 1023 visible 1021)
   drive press "$button" >/dev/null
-  help=$(until_help "Suche läuft … ")
-  check "$version, $what: the help line counts" yes "$([[ $help =~ ^Suche\ läuft\ …\ [0-9.]+\ Ordner\ durchsucht$ ]] && echo yes || echo "$help")"
+  help=$(until_help "Suche läuft ... ")
+  check "$version, $what: the help line counts" yes "$([[ $help =~ ^Suche\ läuft\ \.\.\.\ [0-9.]+\ Ordner\ durchsucht$ ]] && echo yes || echo "$help")"
   check "$version, $what: the window answers within 200 ms" 1 "$(drive ping)"
   [[ $version == win98 ]] && screenshot win98-searching
   drive key esc >/dev/null
@@ -168,6 +180,7 @@ for key in 'HKCU\Control Panel\Desktop' 'HKLM\System\CurrentControlSet\Hardware 
 done
 start
 frames_clear "144 dpi"
+bold_strokes "144 dpi" 1046 1050
 check "144 dpi: no cut-off line in LabelPfad" 0 "$(drive lower 1039)"
 stop "144 dpi"
 

@@ -40,6 +40,9 @@ wine_begin() {
   mkdir -p "$1/tmp"
   export WINEPREFIX=$1 TMPDIR=$1/tmp WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
   "$wine" wineboot --init >/dev/null 2>&1
+  # Debian's Wine does not look for its own fonts (fonts-wine) where they
+  # are; a Windows keeps them in its Fonts folder, "MS Sans Serif" among them.
+  ln -s /usr/share/wine/fonts/* "$1/drive_c/windows/Fonts/"
 }
 wine_end() {
   [[ -n $wine_prefix ]] && WINEPREFIX=$wine_prefix /usr/lib/wine/wineserver -k 2>/dev/null || true
