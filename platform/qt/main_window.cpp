@@ -22,11 +22,14 @@ namespace velorin::qt {
 namespace {
 
 // Wine's "MS Sans Serif" holds one bitmap size, regular only: the window font
-// (8 pt, 13 pixels). Bold and larger text, which it cannot draw, takes
-// Liberation Sans, which has Arial's metrics, as Windows' own substitute does.
+// (8 pt, 13 pixels) on an unscaled screen. Bold and larger text, which it
+// cannot draw, takes Liberation Sans, which has Arial's metrics, as Windows'
+// own substitute does; so does the window font on a scaled screen, where the
+// bitmap would keep its size and only the spacing would grow.
 QFont qfont(Font font) {
   const QString ms_sans_serif = QStringLiteral("MS Sans Serif");
-  const bool drawable = QFontDatabase::isSmoothlyScalable(ms_sans_serif) || font == fonts::WindowFont;
+  const bool drawable = QFontDatabase::isSmoothlyScalable(ms_sans_serif) ||
+                        (font == fonts::WindowFont && qGuiApp->devicePixelRatio() == 1.0);
   QFont f;
   f.setFamilies(drawable ? QStringList{ms_sans_serif, QStringLiteral("Liberation Sans")}
                          : QStringList{QStringLiteral("Liberation Sans")});
