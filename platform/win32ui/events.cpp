@@ -58,11 +58,9 @@ LRESULT MainWindow::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
       on_mouse_button(client_point(hwnd_, lparam), message == WM_LBUTTONDOWN);
       return 0;
     case WM_SETCURSOR:
-      if (form_.window().Busy() && LOWORD(lparam) == HTCLIENT) {
-        SetCursor(LoadCursorA(nullptr, IDC_WAIT));
-        return TRUE;
-      }
-      return DefWindowProcA(hwnd_, message, wparam, lparam);
+      if (LOWORD(lparam) != HTCLIENT) return DefWindowProcA(hwnd_, message, wparam, lparam);
+      SetCursor(pointer(Pointer::Default));
+      return TRUE;
     case WM_CLOSE:
       form_.Unload();  // during a search, once the search is cancelled
       return 0;
@@ -131,7 +129,7 @@ LRESULT MainWindow::handle_child_message(Native& n, UINT message, WPARAM wparam,
         on_mouse_button(client_point(hwnd, lparam), message == WM_LBUTTONDOWN);
       break;
     case WM_SETCURSOR:
-      SetCursor(form_.window().Busy() ? LoadCursorA(nullptr, IDC_WAIT) : cursor(control.spec().pointer));
+      SetCursor(pointer(control.spec().pointer));
       return TRUE;
     case WM_SETFOCUS:
       form_.GotFocus(control);
@@ -223,6 +221,11 @@ void MainWindow::on_draw_item(const DRAWITEMSTRUCT& item) {
     InflateRect(&r, -3, -3);
     DrawFocusRect(item.hDC, &r);
   }
+}
+
+// The wait pointer over the whole window while a search runs.
+HCURSOR MainWindow::pointer(Pointer own) const {
+  return form_.window().Busy() ? LoadCursorA(nullptr, IDC_WAIT) : cursor(own);
 }
 
 // The etched line with the caption set into it. Group boxes leave the line

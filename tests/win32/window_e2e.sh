@@ -2,8 +2,9 @@
 # The Windows program under Wine and Xvfb, driven from outside through its
 # control IDs: the operating system it names for each version Wine can
 # report, the drive scan where it shows, a system test over planted files,
-# and both searches kept alive and cancelled over a tree that takes a while. As Windows 95 it runs as OLDEST, the same program built to find
-# none of the functions it looks up at run time, as on Windows 95.
+# and both searches kept alive and cancelled over a tree that takes a while.
+# As Windows 95 it runs as OLDEST, the same program built to find none of
+# the functions it looks up at run time, as on Windows 95.
 # Usage: window_e2e.sh PROGRAM DRIVER OLDEST
 # With SCREENSHOTS set to a folder, the window is saved there as win98 after
 # the scan of C: and as winxp after the system test.
@@ -43,10 +44,12 @@ stop() {
   wait "$pid" 2>/dev/null || true
   pid=
 }
+# The checker's X window.
+window_id() { xwininfo -root -tree | awk '/"System-Test Velorin-4 Online !"/ {print $1; exit}'; }
 screenshot() {
   [[ -n "${SCREENSHOTS:-}" ]] || return 0
   local id
-  id=$(xwininfo -root -tree | awk '/"System-Test Velorin-4 Online !"/ {print $1; exit}')
+  id=$(window_id)
   sleep 1
   import -window "$id" "$SCREENSHOTS/windows-$1.png"
 }
@@ -119,10 +122,10 @@ check "system test: Velorin-4 result box" "velorin-4 wurde gefunden in:   c:\\pr
 screenshot winxp
 bold_strokes "96 dpi" 1046 1050 1023
 # Label2's tooltip shows its whole text: its ink as wide as the text drawn whole.
-window_id=$(xwininfo -root -tree | awk '/"System-Test Velorin-4 Online !"/ {print $1; exit}')
-xdotool mousemove --window "$window_id" 46 100
+checker=$(window_id)
+xdotool mousemove --window "$checker" 46 100
 sleep 0.3
-xdotool mousemove --window "$window_id" 48 100
+xdotool mousemove --window "$checker" 48 100
 read -r shown whole < <(drive tip "$(printf 'windows\\system32\\ \xf6ffnen !' | iconv -f latin1 -t utf-8)")
 check "Label2's tooltip shows its whole text" "$whole" "$shown"
 stop winxp
