@@ -160,6 +160,15 @@ BENCHMARK(find_five_alternatives)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(find_five_calls)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(fd_absent)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// Whether a run finished: Google Benchmark 1.8 replaced error_occurred by skipped.
+template <class Run>
+bool finished(const Run& run) {
+  if constexpr (requires { run.skipped; })
+    return !run.skipped;
+  else
+    return !run.error_occurred;
+}
+
 // Prints as usual, and keeps each benchmark's time for the ratios.
 class RatioReporter final : public benchmark::ConsoleReporter {
  public:
@@ -168,7 +177,7 @@ class RatioReporter final : public benchmark::ConsoleReporter {
   void ReportRuns(const std::vector<Run>& runs) override {
     ConsoleReporter::ReportRuns(runs);
     for (const Run& run : runs)
-      if (!run.error_occurred) times[run.run_name.function_name] = run.GetAdjustedRealTime();
+      if (finished(run)) times[run.run_name.function_name] = run.GetAdjustedRealTime();
   }
   double time(const std::string& name) const {
     const auto it = times.find(name);

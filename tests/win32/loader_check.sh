@@ -2,11 +2,14 @@
 # What the loader of the oldest Windows a program file is for demands of it:
 # the subsystem version in its header (4.0 for the 32-bit file, at most 5.2
 # for the 64-bit one), and every imported function, each held against the
-# list of functions and the oldest Windows that has them.
-# Usage: loader_check.sh FUNCTIONS_LIST EXE
+# list of functions and the oldest Windows that has them. Given crtdll.dll's
+# list of exports, every CRTDLL line of the functions list must be among
+# those of Windows 95's crtdll.dll.
+# Usage: loader_check.sh FUNCTIONS_LIST EXE [CRTDLL_DEF]
 set -euo pipefail
 list=$1
 exe=$2
+crtdll_def=${3:-}
 dump=$(x86_64-w64-mingw32-objdump -p "$exe")
 failures=0
 fail() { echo "FAIL $exe: $1"; failures=$((failures + 1)); }
@@ -34,10 +37,18 @@ verdicts=$(awk -v width=$width '
     if (!(key in nt)) { print "unlisted import " key; next }
     split(nt[key], v, ".")
     if (width == 32) {
-      if (nine[key] != "95" && nine[key] != "95+IE4") print key " is missing on Windows 95 (" nine[key] ")"
+      if (nine[key] != "95") print key " is missing on Windows 95 as it came (" nine[key] ")"
       else if (v[1] * 100 + v[2] > 400) print key " is missing on Windows NT 4.0 (from NT " nt[key] ")"
     } else if (v[1] * 100 + v[2] > 502) print key " is missing on Windows NT 5.2 (from NT " nt[key] ")"
   }' "$list" - <<<"$imports")
+if [[ -n $crtdll_def ]]; then
+  # Windows 95's exports run from EXPORTS to the note on those it lacks.
+  verdicts+=$'\n'$(awk '
+    NR == FNR { if (/^EXPORTS/) on = 1; else if (/not available in the Windows 95/) on = 0
+                else if (on && $0 !~ /^;/ && NF) exported[$1] = 1; next }
+    $1 == "CRTDLL" && !($2 in exported) { print "CRTDLL " $2 " is listed but not exported by Windows 95" }
+  ' "$crtdll_def" "$list")
+fi
 while IFS= read -r verdict; do
   [[ -n $verdict ]] && fail "$verdict"
 done <<<"$verdicts"

@@ -22,7 +22,7 @@ InternalName=Systemtest-Velorin-4
 OriginalFilename=Systemtest-Velorin-4.exe
 ProductName=System-Test Velorin-4
 ProductVersion=1.00"
-system_dlls='^(COMCTL32|GDI32|imagehlp|KERNEL32|msvcrt|ole32|SHELL32|USER32)\.dll$'
+system_dlls='^(COMCTL32|CRTDLL|GDI32|imagehlp|KERNEL32|msvcrt|ole32|SHELL32|USER32)\.dll$'
 failures=0
 shopt -s nocasematch  # DLL names are case-blind on Windows
 fail() { echo "FAIL $1: $2"; failures=$((failures + 1)); }
