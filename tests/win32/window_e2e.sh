@@ -64,7 +64,8 @@ frames_clear() {
 }
 
 # Bold text is drawn with strokes two pixels wide or more: "Pfad..." (Label27
-# 1046, 8.25 pt), LabelWin (1050, 9.75 pt), and where shown Label1 (1023, 12 pt).
+# 1046, 8.25 pt), LabelWin (1050, 9.75 pt), and where shown Label1 (1023) and
+# Label20 (1034), 12 pt.
 bold_strokes() {  # bold_strokes WHAT ID...
   local what=$1 id n
   shift
@@ -110,6 +111,9 @@ touch "$files/Common Files/System/COMDLG32.OCX" "$files/Tools/OCX/MsComCtl.ocx" 
   "$files/WebSpeech.4.0/LgxIEBar.dll" "$files/Velorin-4/Velorin-4.exe"
 [[ -n "$(find "$files" -iname iexplore.exe -print -quit)" ]] || touch "$files/IEXPLORE.EXE"
 start
+# LabelPfad (1039) shows as much of "C:\Program" as fits, not "C:" alone.
+read -r width _ < <(drive ink 1039)
+check "96 dpi: LabelPfad shows more than C:" yes "$( ((width >= 40)) && echo yes || echo "ink $width px wide")"
 # Marks: Label1 1023, Label2 1022, Label3 1033, Label4 1032, Label9 1029, Label5 1021, Label10 1028;
 # Command6 1004, Label18 1026, Text4 1010.
 mapfile -t got < <(drive click 1000 visible 1023 visible 1022 visible 1033 visible 1032 visible 1029 \
@@ -120,7 +124,9 @@ check "system test: success button" "1" "${got[7]}"
 check "system test: Velorin-4 status" " Velorin-4 Programm wurde gefunden !" "${got[8]}"
 check "system test: Velorin-4 result box" "velorin-4 wurde gefunden in:   c:\\program files\\velorin-4\\velorin-4.exe" "${got[9]}"
 screenshot winxp
-bold_strokes "96 dpi" 1046 1050 1023
+bold_strokes "96 dpi" 1046 1050 1023 1034
+read -r _ mark96 < <(drive ink 1023)
+read -r _ verdict96 < <(drive ink 1034)
 # Label2's tooltip shows its whole text: its ink as wide as the text drawn whole.
 checker=$(window_id)
 xdotool mousemove --window "$checker" 46 100
@@ -177,14 +183,25 @@ wait "$pid" 2>/dev/null || true
 pid=
 
 # At 144 dpi too the frames keep their captions clear, and LabelPfad (1039)
-# shows no line cut off at its lower edge under "C:".
+# shows its first line whole and none cut off at its lower edge. After a
+# system test that finds all five, the 12 pt captions, Label1's mark and
+# Label20's verdict, are drawn half as tall again as at 96 dpi, still bold.
 for key in 'HKCU\Control Panel\Desktop' 'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts'; do
   $wine reg add "$key" /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
 done
+mv "$files/Common Files/System/COMDLG32.OLD" "$files/Common Files/System/COMDLG32.OCX"
 start
 frames_clear "144 dpi"
-bold_strokes "144 dpi" 1046 1050
-check "144 dpi: no cut-off line in LabelPfad" 0 "$(drive lower 1039)"
+check "144 dpi: LabelPfad shows one line" 1 "$(drive lines 1039)"
+drive click 1000 >/dev/null
+bold_strokes "144 dpi" 1046 1050 1023 1034
+read -r _ mark144 < <(drive ink 1023)
+read -r _ verdict144 < <(drive ink 1034)
+for grown in "Label1 $mark96 $mark144" "Label20 $verdict96 $verdict144"; do
+  read -r name at96 at144 <<<"$grown"
+  check "144 dpi: $name at least 1.35 times as tall as at 96 dpi" yes \
+    "$( ((at144 * 100 >= at96 * 135)) && echo yes || echo "$at96 px, then $at144 px")"
+done
 stop "144 dpi"
 
 echo "$failures failed"
