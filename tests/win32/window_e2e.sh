@@ -5,14 +5,18 @@
 # and both searches kept alive and cancelled over a tree that takes a while.
 # As Windows 95 it runs as OLDEST, the same program built to find none of
 # the functions it looks up at run time, as on Windows 95.
-# Usage: window_e2e.sh PROGRAM DRIVER OLDEST
-# With SCREENSHOTS set to a folder, the window is saved there as win98 after
-# the scan of C: and as winxp after the system test.
+# The window is saved in SHOTS as the README shows it, as Windows 98 after
+# the scan of C: and during a scan, as Windows XP after the system test, and
+# compared with the images of the same names in DOCS.
+# Usage: window_e2e.sh PROGRAM DRIVER OLDEST SHOTS DOCS
 set -euo pipefail
 program=$1
 driver=$2
 oldest=$3
+shots=$4
+docs=$5
 source "$(dirname "$0")/wine_prefix.sh"
+source "$(dirname "$0")/../docs_screenshots.sh"
 source "$(dirname "$0")/../../scripts/virtual_display.sh"
 work=$(mktemp -d)
 pid=
@@ -46,12 +50,13 @@ stop() {
 }
 # The checker's X window.
 window_id() { xwininfo -root -tree | awk '/"System-Test Velorin-4 Online !"/ {print $1; exit}'; }
-screenshot() {
-  [[ -n "${SCREENSHOTS:-}" ]] || return 0
-  local id
+screenshot() {  # screenshot NAME: docs/screenshot-windows-NAME.png as it now is
+  local id shot=$shots/screenshot-windows-$1.png
   id=$(window_id)
   sleep 1
-  import -window "$id" "$SCREENSHOTS/windows-$1.png"
+  mkdir -p "$shots"
+  import -window "$id" "$shot"
+  check "$shot: the pixels unlike $docs/${shot##*/}" 0 "$(unlike_docs "$shot" "$docs")"
 }
 
 # Frame1 1017, Frame2 1024: at least two clear pixels between caption and line.
@@ -89,7 +94,7 @@ while IFS='|' read -r version name older; do
     # Label9 1029 (Internet Explorer present), Label5 1021 (comdlg32.ocx missing).
     mapfile -t got < <(drive click 1001 visible 1029 visible 1021)
     check "$version: the scan of C: finds Internet Explorer, not comdlg32.ocx" "1 1" "${got[*]}"
-    [[ $version == win98 ]] && screenshot "$version"
+    [[ $version == win98 ]] && screenshot win98
   fi
   stop "$version"
 done <<'VERSIONS'
@@ -159,11 +164,10 @@ for run in "winxp 1000 system test" "win98 1001 scan of C:"; do
   help=$(until_help "Suche läuft ... ")
   check "$version, $what: the help line counts" yes "$([[ $help =~ ^Suche\ läuft\ \.\.\.\ [0-9.]+\ Ordner\ durchsucht$ ]] && echo yes || echo "$help")"
   check "$version, $what: the window answers within 200 ms" 1 "$(drive ping)"
-  [[ $version == win98 ]] && screenshot win98-searching
+  [[ $version == win98 ]] && screenshot searching
   drive key esc >/dev/null
   check "$version, $what: Esc cancels" "Suche abgebrochen." "$(until_help "Suche abgebrochen.")"
   check "$version, $what: every control as before" "$before" "$(drive text 1007 visible 1023 visible 1021)"
-  [[ $version == win98 ]] && screenshot win98-cancelled
   stop "$version, $what"
 done
 $wine reg add 'HKCU\Software\Wine' /v Version /t REG_SZ /d winxp /f >/dev/null 2>&1
