@@ -15,6 +15,7 @@
 #include "platform/win32ui/artwork.h"
 #include "platform/win32ui/convert.h"
 #include "platform/win32ui/main_window.h"
+#include "platform/win32ui/wrap.h"
 
 namespace velorin::win32 {
 namespace {
@@ -177,14 +178,18 @@ LRESULT MainWindow::on_colour(HWND child, HDC dc) {
   return reinterpret_cast<LRESULT>(brush(colorref(control.BackColor())));
 }
 
-// Graphical buttons in their own colour, and the picture boxes.
+// Graphical buttons in their own colour, the labels and the picture boxes.
 void MainWindow::on_draw_item(const DRAWITEMSTRUCT& item) {
   Native* n = native(item.hwndItem);
   if (!n) return;
   const Control& control = *n->control;
   const ControlSpec& s = control.spec();
   RECT r = item.rcItem;
-  FillRect(item.hDC, &r, brush(colorref(control.BackColor())));
+  if (s.back_style == BackStyle::Opaque) FillRect(item.hDC, &r, brush(colorref(control.BackColor())));
+  if (s.kind == Kind::Label) {
+    draw_caption(item.hDC, r, control);
+    return;
+  }
   if (s.kind == Kind::PictureBox) {
     if (HBITMAP bitmap = picture(instance_, s.picture)) {
       BITMAP info = {};
@@ -221,6 +226,29 @@ void MainWindow::on_draw_item(const DRAWITEMSTRUCT& item) {
     InflateRect(&r, -3, -3);
     DrawFocusRect(item.hDC, &r);
   }
+}
+
+// Only lines that fit whole show, as in the labels of the original; each is
+// cut at the label's right edge.
+void MainWindow::draw_caption(HDC dc, RECT r, const Control& control) {
+  const HGDIOBJ old_font = SelectObject(dc, font(control.spec().font));
+  TEXTMETRICA metrics = {};
+  GetTextMetricsA(dc, &metrics);
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, colorref(control.spec().fore));
+  const std::string caption = ansi(control.Caption());
+  const auto extent = [dc](std::string_view piece) {
+    SIZE size = {};
+    GetTextExtentExPointA(dc, piece.data(), static_cast<int>(piece.size()), 0, nullptr, nullptr, &size);
+    return static_cast<int>(size.cx);
+  };
+  int top = r.top;
+  for (const std::string_view line : wrap(caption, r.right - r.left, extent)) {
+    if (top + metrics.tmHeight > r.bottom) break;
+    ExtTextOutA(dc, r.left, top, ETO_CLIPPED, &r, line.data(), static_cast<UINT>(line.size()), nullptr);
+    top += metrics.tmHeight;
+  }
+  SelectObject(dc, old_font);
 }
 
 // The wait pointer over the whole window while a search runs.

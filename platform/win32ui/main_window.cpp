@@ -27,9 +27,9 @@ Class native_class(const ControlSpec& s) {
     case Kind::Frame:
       return {"BUTTON", BS_GROUPBOX | WS_CLIPCHILDREN, 0};
     case Kind::Label:
-      // A transparent label is painted after the siblings beneath it, over
-      // them. Only whole lines show, as in the labels of the original.
-      return {"STATIC", SS_LEFT | SS_NOTIFY | SS_NOPREFIX | SS_EDITCONTROL,
+      // Drawn by the window (draw_caption). A transparent label is painted
+      // after the siblings beneath it, over them.
+      return {"STATIC", SS_OWNERDRAW | SS_NOTIFY,
               static_cast<DWORD>(s.back_style == BackStyle::Transparent ? WS_EX_TRANSPARENT : 0)};
     case Kind::CommandButton:
       return {"BUTTON", static_cast<DWORD>(s.style == ButtonStyle::Graphical ? BS_OWNERDRAW : BS_PUSHBUTTON) |
@@ -47,10 +47,29 @@ Class native_class(const ControlSpec& s) {
 
 // Never smoothed, as the "MS Sans Serif" bitmaps of the Windows this window
 // was drawn for: smoothing thins bold dark text on a light button (Wine).
+HFONT create_font(const char* face, BYTE precision, Font f, int height) {
+  return CreateFontA(-height, 0, 0, 0, f.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, precision,
+                     CLIP_DEFAULT_PRECIS, NONANTIALIASED_QUALITY, DEFAULT_PITCH | FF_SWISS, face);
+}
+
+// "MS Sans Serif" where it has the size the screen's DPI asks for. Its
+// bitmaps lack the larger sizes of a scaled screen and would keep a smaller
+// one, so there the text takes its scalable twin, "Microsoft Sans Serif"
+// (Windows 2000 on), or the nearest TrueType face the system has (Arial on
+// Windows 95, Liberation Sans under Wine), as the Linux window does.
 HFONT window_font(Font f, int dpi) {
-  return CreateFontA(-MulDiv(f.centipoints, dpi, 7200), 0, 0, 0, f.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
-                     DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, NONANTIALIASED_QUALITY,
-                     DEFAULT_PITCH | FF_SWISS, "MS Sans Serif");
+  const int height = MulDiv(f.centipoints, dpi, 7200);
+  const HFONT bitmap = create_font("MS Sans Serif", OUT_DEFAULT_PRECIS, f, height);
+  HDC screen = GetDC(nullptr);
+  const HGDIOBJ old = SelectObject(screen, bitmap);
+  TEXTMETRICA metrics = {};
+  GetTextMetricsA(screen, &metrics);
+  SelectObject(screen, old);
+  ReleaseDC(nullptr, screen);
+  const bool scalable = metrics.tmPitchAndFamily & (TMPF_VECTOR | TMPF_TRUETYPE);
+  if (scalable || metrics.tmHeight - metrics.tmInternalLeading >= height) return bitmap;
+  DeleteObject(bitmap);
+  return create_font("Microsoft Sans Serif", OUT_TT_ONLY_PRECIS, f, height);
 }
 
 // Common controls 4.70 on know the newer call; the first ones register

@@ -61,6 +61,7 @@ class MainWindow final : private WindowObserver, private SearchWait {
   void on_command(HWND child, int notification);
   LRESULT on_colour(HWND child, HDC dc);
   void on_draw_item(const DRAWITEMSTRUCT& item);
+  void draw_caption(HDC dc, RECT r, const Control& control);
   HCURSOR pointer(Pointer own) const;
   void paint_frame(const Native& native);
   static LRESULT CALLBACK tooltip_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);

@@ -1,10 +1,14 @@
 #!/usr/bin/env bash
 # The real program on its own virtual display, used as a person would: the
 # window appears at its size, "Pfad..." grows it, Alt+A and "&Abbrechen"
-# end it. Usage: window_e2e.sh PROGRAM
+# end it. The window after start is saved in SHOTS as the README shows it and
+# compared with its image in DOCS. Usage: window_e2e.sh PROGRAM SHOTS DOCS
 set -euo pipefail
 program=$1
+shots=$2
+docs=$3
 source "$(dirname "$0")/../../scripts/virtual_display.sh"
+source "$(dirname "$0")/../docs_screenshots.sh"
 work=$(mktemp -d)
 xvfb=
 pid=
@@ -60,8 +64,17 @@ ends() {
 # Clicks a point of the client area given in twips.
 click() { xdotool mousemove --window "$window" $(($1 / 15)) $(($2 / 15)) click 1; }
 
+xdotool mousemove 0 0         # away from the window, whose hover would show
 start
 size_becomes 698x358
+mkdir -p "$shots"
+for _ in $(seq 5); do  # on a busy machine the first paint may come late
+  import -window "$window" "$shots/screenshot-linux.png"
+  unlike=$(unlike_docs "$shots/screenshot-linux.png" "$docs")
+  [[ $unlike == 0 ]] && break
+  sleep 0.5
+done
+[[ $unlike == 0 ]] || fail "$shots/screenshot-linux.png: $unlike pixels unlike $docs/screenshot-linux.png"
 click 400 5160                 # "Pfad..."
 size_becomes 698x483
 click 400 5160

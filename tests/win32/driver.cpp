@@ -12,8 +12,10 @@
 //   stroke ID: the narrowest run of text pixels across a row of the control
 //     as the screen shows it: 1 where any stroke is one pixel wide, as in
 //     regular text; at least 2 for text drawn bold
-//   lower ID: the white pixels in the lowest quarter of a white label, where
-//     only a line cut off at the label's lower edge would show
+//   ink ID: the width and height of what is drawn on the control's
+//     background, as the screen shows it
+//   lines ID: the bands of rows with text on the control's background,
+//     one a line the screen shows, whole or cut off
 //   key tab|up|down|left|right|esc, key alt+X: type the key into the window;
 //   focus: the focused control's ID
 //   wait: wait for the window; close: close it through its title bar
@@ -103,19 +105,24 @@ void print_gaps(HWND frame) {
   std::printf("%d %d\n", left, right);
 }
 
-// The columns from the first to the last pixel unlike the background, in a
-// rectangle read through a device context.
+// The columns and the rows from the first to the last pixel unlike the
+// background, in a rectangle read through a device context.
+struct Ink {
+  int width, height;
+};
 template <class Pixel>
-int ink_width(const Pixel& pixel, int width, int height) {
+Ink ink(const Pixel& pixel, int width, int height) {
   const COLORREF back = pixel(0, 0);
-  int left = width, right = -1;
+  int left = width, right = -1, top = height, bottom = -1;
   for (int y = 0; y < height; ++y)
     for (int x = 0; x < width; ++x)
       if (pixel(x, y) != back) {
         left = x < left ? x : left;
         right = x > right ? x : right;
+        top = y < top ? y : top;
+        bottom = y;
       }
-  return right < left ? 0 : right - left + 1;
+  return right < left ? Ink{0, 0} : Ink{right - left + 1, bottom - top + 1};
 }
 
 struct TipSearch {
@@ -143,7 +150,7 @@ void print_tip(HWND window, const char* text) {
   }
   Sleep(300);  // shown and painted
   const OnScreen tip(s.found);
-  const int shown = ink_width(tip, tip.client.right, tip.client.bottom);
+  const int shown = ink(tip, tip.client.right, tip.client.bottom).width;
 
   NONCLIENTMETRICSA metrics = {};
   metrics.cbSize = sizeof metrics;
@@ -159,20 +166,32 @@ void print_tip(HWND window, const char* text) {
   SelectObject(dc, font);
   SetBkMode(dc, TRANSPARENT);
   TextOutA(dc, 10, 10, text, lstrlenA(text));
-  const int whole = ink_width([&](int x, int y) { return GetPixel(dc, x, y); }, 1200, 60);
+  const int whole = ink([&](int x, int y) { return GetPixel(dc, x, y); }, 1200, 60).width;
   DeleteDC(dc);
   DeleteObject(bitmap);
   DeleteObject(font);
   std::printf("%d %d\n", shown, whole);
 }
 
-void print_lower(HWND label) {
+void print_ink(HWND control) {
+  painted(control);
+  const OnScreen pixel(control);
+  const Ink shown = ink(pixel, pixel.client.right, pixel.client.bottom);
+  std::printf("%d %d\n", shown.width, shown.height);
+}
+
+void print_lines(HWND label) {
   painted(label);
   const OnScreen pixel(label);
-  int white = 0;
-  for (int y = pixel.client.bottom - pixel.client.bottom / 4; y < pixel.client.bottom; ++y)
-    for (int x = 0; x < pixel.client.right; ++x) white += pixel(x, y) == RGB(255, 255, 255);
-  std::printf("%d\n", white);
+  const COLORREF back = pixel(0, 0);
+  int bands = 0;
+  for (int y = 0, inked_above = 0; y < pixel.client.bottom; ++y) {
+    int inked = 0;
+    for (int x = 0; x < pixel.client.right && !inked; ++x) inked = pixel(x, y) != back;
+    bands += inked && !inked_above;
+    inked_above = inked;
+  }
+  std::printf("%d\n", bands);
 }
 
 void print_stroke(HWND control) {
@@ -262,8 +281,10 @@ int main(int argc, char** argv) {
       SendMessageW(c, BM_CLICK, 0, 0);
     } else if (query == "stroke") {
       print_stroke(c);
-    } else if (query == "lower") {
-      print_lower(c);
+    } else if (query == "ink") {
+      print_ink(c);
+    } else if (query == "lines") {
+      print_lines(c);
     } else if (query == "gaps") {
       print_gaps(c);
     } else if (query == "press") {

@@ -5,14 +5,18 @@
 # and both searches kept alive and cancelled over a tree that takes a while.
 # As Windows 95 it runs as OLDEST, the same program built to find none of
 # the functions it looks up at run time, as on Windows 95.
-# Usage: window_e2e.sh PROGRAM DRIVER OLDEST
-# With SCREENSHOTS set to a folder, the window is saved there as win98 after
-# the scan of C: and as winxp after the system test.
+# The window is saved in SHOTS as the README shows it, as Windows 98 after
+# the scan of C: and during a scan, as Windows XP after the system test, and
+# compared with the images of the same names in DOCS.
+# Usage: window_e2e.sh PROGRAM DRIVER OLDEST SHOTS DOCS
 set -euo pipefail
 program=$1
 driver=$2
 oldest=$3
+shots=$4
+docs=$5
 source "$(dirname "$0")/wine_prefix.sh"
+source "$(dirname "$0")/../docs_screenshots.sh"
 source "$(dirname "$0")/../../scripts/virtual_display.sh"
 work=$(mktemp -d)
 pid=
@@ -46,12 +50,13 @@ stop() {
 }
 # The checker's X window.
 window_id() { xwininfo -root -tree | awk '/"System-Test Velorin-4 Online !"/ {print $1; exit}'; }
-screenshot() {
-  [[ -n "${SCREENSHOTS:-}" ]] || return 0
-  local id
+screenshot() {  # screenshot NAME: docs/screenshot-windows-NAME.png as it now is
+  local id shot=$shots/screenshot-windows-$1.png
   id=$(window_id)
   sleep 1
-  import -window "$id" "$SCREENSHOTS/windows-$1.png"
+  mkdir -p "$shots"
+  import -window "$id" "$shot"
+  check "$shot: the pixels unlike $docs/${shot##*/}" 0 "$(unlike_docs "$shot" "$docs")"
 }
 
 # Frame1 1017, Frame2 1024: at least two clear pixels between caption and line.
@@ -64,7 +69,8 @@ frames_clear() {
 }
 
 # Bold text is drawn with strokes two pixels wide or more: "Pfad..." (Label27
-# 1046, 8.25 pt), LabelWin (1050, 9.75 pt), and where shown Label1 (1023, 12 pt).
+# 1046, 8.25 pt), LabelWin (1050, 9.75 pt), and where shown Label1 (1023) and
+# Label20 (1034), 12 pt.
 bold_strokes() {  # bold_strokes WHAT ID...
   local what=$1 id n
   shift
@@ -88,7 +94,7 @@ while IFS='|' read -r version name older; do
     # Label9 1029 (Internet Explorer present), Label5 1021 (comdlg32.ocx missing).
     mapfile -t got < <(drive click 1001 visible 1029 visible 1021)
     check "$version: the scan of C: finds Internet Explorer, not comdlg32.ocx" "1 1" "${got[*]}"
-    [[ $version == win98 ]] && screenshot "$version"
+    [[ $version == win98 ]] && screenshot win98
   fi
   stop "$version"
 done <<'VERSIONS'
@@ -110,6 +116,9 @@ touch "$files/Common Files/System/COMDLG32.OCX" "$files/Tools/OCX/MsComCtl.ocx" 
   "$files/WebSpeech.4.0/LgxIEBar.dll" "$files/Velorin-4/Velorin-4.exe"
 [[ -n "$(find "$files" -iname iexplore.exe -print -quit)" ]] || touch "$files/IEXPLORE.EXE"
 start
+# LabelPfad (1039) shows as much of "C:\Program" as fits, not "C:" alone.
+read -r width _ < <(drive ink 1039)
+check "96 dpi: LabelPfad shows more than C:" yes "$( ((width >= 40)) && echo yes || echo "ink $width px wide")"
 # Marks: Label1 1023, Label2 1022, Label3 1033, Label4 1032, Label9 1029, Label5 1021, Label10 1028;
 # Command6 1004, Label18 1026, Text4 1010.
 mapfile -t got < <(drive click 1000 visible 1023 visible 1022 visible 1033 visible 1032 visible 1029 \
@@ -120,7 +129,9 @@ check "system test: success button" "1" "${got[7]}"
 check "system test: Velorin-4 status" " Velorin-4 Programm wurde gefunden !" "${got[8]}"
 check "system test: Velorin-4 result box" "velorin-4 wurde gefunden in:   c:\\program files\\velorin-4\\velorin-4.exe" "${got[9]}"
 screenshot winxp
-bold_strokes "96 dpi" 1046 1050 1023
+bold_strokes "96 dpi" 1046 1050 1023 1034
+read -r _ mark96 < <(drive ink 1023)
+read -r _ verdict96 < <(drive ink 1034)
 # Label2's tooltip shows its whole text: its ink as wide as the text drawn whole.
 checker=$(window_id)
 xdotool mousemove --window "$checker" 46 100
@@ -153,11 +164,10 @@ for run in "winxp 1000 system test" "win98 1001 scan of C:"; do
   help=$(until_help "Suche läuft ... ")
   check "$version, $what: the help line counts" yes "$([[ $help =~ ^Suche\ läuft\ \.\.\.\ [0-9.]+\ Ordner\ durchsucht$ ]] && echo yes || echo "$help")"
   check "$version, $what: the window answers within 200 ms" 1 "$(drive ping)"
-  [[ $version == win98 ]] && screenshot win98-searching
+  [[ $version == win98 ]] && screenshot searching
   drive key esc >/dev/null
   check "$version, $what: Esc cancels" "Suche abgebrochen." "$(until_help "Suche abgebrochen.")"
   check "$version, $what: every control as before" "$before" "$(drive text 1007 visible 1023 visible 1021)"
-  [[ $version == win98 ]] && screenshot win98-cancelled
   stop "$version, $what"
 done
 $wine reg add 'HKCU\Software\Wine' /v Version /t REG_SZ /d winxp /f >/dev/null 2>&1
@@ -177,14 +187,25 @@ wait "$pid" 2>/dev/null || true
 pid=
 
 # At 144 dpi too the frames keep their captions clear, and LabelPfad (1039)
-# shows no line cut off at its lower edge under "C:".
+# shows its first line whole and none cut off at its lower edge. After a
+# system test that finds all five, the 12 pt captions, Label1's mark and
+# Label20's verdict, are drawn half as tall again as at 96 dpi, still bold.
 for key in 'HKCU\Control Panel\Desktop' 'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts'; do
   $wine reg add "$key" /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
 done
+mv "$files/Common Files/System/COMDLG32.OLD" "$files/Common Files/System/COMDLG32.OCX"
 start
 frames_clear "144 dpi"
-bold_strokes "144 dpi" 1046 1050
-check "144 dpi: no cut-off line in LabelPfad" 0 "$(drive lower 1039)"
+check "144 dpi: LabelPfad shows one line" 1 "$(drive lines 1039)"
+drive click 1000 >/dev/null
+bold_strokes "144 dpi" 1046 1050 1023 1034
+read -r _ mark144 < <(drive ink 1023)
+read -r _ verdict144 < <(drive ink 1034)
+for grown in "Label1 $mark96 $mark144" "Label20 $verdict96 $verdict144"; do
+  read -r name at96 at144 <<<"$grown"
+  check "144 dpi: $name at least 1.35 times as tall as at 96 dpi" yes \
+    "$( ((at144 * 100 >= at96 * 135)) && echo yes || echo "$at96 px, then $at144 px")"
+done
 stop "144 dpi"
 
 echo "$failures failed"
