@@ -4,8 +4,6 @@
 #include <windows.h>
 #include <imagehlp.h>
 
-#include <filesystem>
-#include <fstream>
 #include <span>
 #include <string>
 #include <vector>
@@ -17,27 +15,53 @@
 namespace velorin {
 namespace {
 
-namespace fs = std::filesystem;
+// A folder of the test's own under the Windows temporary folder. Made with
+// the ANSI calls, as the program's own are: Windows 95 and its C runtime
+// have no wide-character file functions for std::filesystem to call.
+void make_folders(const std::string& path) {
+  for (std::size_t at = path.find('\\', 3); at != std::string::npos; at = path.find('\\', at + 1))
+    CreateDirectoryA(path.substr(0, at).c_str(), nullptr);
+  CreateDirectoryA(path.c_str(), nullptr);
+}
+void make_file(const std::string& path) {
+  make_folders(path.substr(0, path.rfind('\\')));
+  const HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  DWORD written = 0;
+  WriteFile(file, "x", 1, &written, nullptr);
+  CloseHandle(file);
+}
+void remove_tree(const std::string& path) {
+  WIN32_FIND_DATAA entry;
+  const HANDLE find = FindFirstFileA((path + "\\*").c_str(), &entry);
+  for (BOOL more = find != INVALID_HANDLE_VALUE; more; more = FindNextFileA(find, &entry)) {
+    const std::string name = entry.cFileName;
+    if (name == "." || name == "..") continue;
+    if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+      remove_tree(path + "\\" + name);
+    else
+      DeleteFileA((path + "\\" + name).c_str());
+  }
+  if (find != INVALID_HANDLE_VALUE) FindClose(find);
+  RemoveDirectoryA(path.c_str());
+}
+bool is_folder(const std::string& path) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && attributes & FILE_ATTRIBUTE_DIRECTORY;
+}
 
-// A folder of the test's own under the Windows temporary folder.
 struct TempFolder {
   TempFolder() {
-    wchar_t temp[MAX_PATH + 1] = {};
-    GetTempPathW(MAX_PATH, temp);
-    root = fs::path(temp) / ("velorin-" + std::to_string(GetCurrentProcessId()));
-    fs::create_directories(root);
+    char temp[MAX_PATH + 1] = {};
+    GetTempPathA(MAX_PATH, temp);
+    root = std::string(temp) + "velorin-" + std::to_string(GetCurrentProcessId());
+    make_folders(root);
   }
-  ~TempFolder() {
-    std::error_code ignored;
-    fs::remove_all(root, ignored);
-  }
+  ~TempFolder() { remove_tree(root); }
   std::string file(const std::string& relative) const {
-    const fs::path p = root / relative;
-    fs::create_directories(p.parent_path());
-    std::ofstream(p) << "x";
-    return p.string();
+    make_file(root + "\\" + relative);
+    return root + "\\" + relative;
   }
-  fs::path root;
+  std::string root;
 };
 
 TEST(Win32Platform, StartsWithTheSystemsNameAndItsProgramFilesFolder) {
@@ -47,7 +71,7 @@ TEST(Win32Platform, StartsWithTheSystemsNameAndItsProgramFilesFolder) {
   EXPECT_TRUE(form.LabelWin.Caption().starts_with(u"Aktuelles Betriebssystem: "));
   std::string root = platform.to_ansi(form.LabelPfad.Caption());
   EXPECT_FALSE(root.empty());
-  EXPECT_TRUE(fs::is_directory(root)) << root;
+  EXPECT_TRUE(is_folder(root)) << root;
 }
 
 TEST(Win32Platform, AFolderTheShellDoesNotKnowGivesTheEmptyPath) {
@@ -62,9 +86,9 @@ TEST(Win32Platform, TheTreeSearchFindsAFileInAnyLetterCase) {
   const std::string file = temp.file("Windows\\System32\\COMDLG32.OCX");
   Win32Platform platform;
   Form1 form(platform);
-  const std::u16string found = form.FileFind(u"comdlg32.ocx", platform.from_ansi(temp.root.string()));
+  const std::u16string found = form.FileFind(u"comdlg32.ocx", platform.from_ansi(temp.root));
   EXPECT_EQ(platform.lower_case(found), platform.lower_case(platform.from_ansi(file)));
-  EXPECT_EQ(form.FileFind(u"mscomctl.ocx", platform.from_ansi(temp.root.string())), u"");
+  EXPECT_EQ(form.FileFind(u"mscomctl.ocx", platform.from_ansi(temp.root)), u"");
 }
 
 TEST(Win32Platform, APathLongerThanTheBufferCountsAsNotFound) {
@@ -73,7 +97,7 @@ TEST(Win32Platform, APathLongerThanTheBufferCountsAsNotFound) {
   ASSERT_GE(file.size(), 160u);
   Win32Platform platform;
   Form1 form(platform);
-  EXPECT_EQ(form.FileFind(u"lgxiebar.dll", platform.from_ansi(temp.root.string())), u"");
+  EXPECT_EQ(form.FileFind(u"lgxiebar.dll", platform.from_ansi(temp.root)), u"");
 }
 
 // The buffer holds characters of the code page: ten "ä" take ten of its
@@ -83,14 +107,13 @@ TEST(Win32Platform, ThePathLimitCountsCharactersOfTheCodePage) {
   TempFolder temp;
   Win32Platform platform;
   Form1 form(platform);
-  const std::u16string root = platform.from_ansi(temp.root.string());
+  const std::u16string root = platform.from_ansi(temp.root);
   const std::u16string name = u"\\lgxiebar.dll";
   std::u16string folder = u"\\" + std::u16string(10, u'ä');
   folder += std::u16string(159 - root.size() - folder.size() - name.size(), u'd');
   const std::u16string path = root + folder + name;
   ASSERT_EQ(platform.to_ansi(path).size(), 159u);
-  fs::create_directories(fs::path(root + folder));
-  std::ofstream(fs::path(path)) << "x";
+  make_file(platform.to_ansi(path));
   EXPECT_EQ(form.FileFind(u"lgxiebar.dll", root), path);
 }
 
@@ -103,7 +126,7 @@ TEST(Win32Platform, TheWalkAgreesWithSearchTreeForFile) {
                            "x\\Velorin-4.exe", "y\\z\\iexplore.exe"};
   for (const char* p : planted) temp.file(p);
   for (int i = 0; i < 30; ++i) temp.file("filler\\dir" + std::to_string(i % 7) + "\\file" + std::to_string(i) + ".dat");
-  const std::string root = temp.root.string();
+  const std::string root = temp.root;
   const std::vector<std::string> names = {"comdlg32.ocx", "mscomctl.ocx", "lgxiebar.dll", "velorin-4.exe",
                                           "iexplore.exe", "absent.dll"};
   for (const bool oldest : {false, true})
@@ -145,7 +168,7 @@ TEST(Win32Platform, TheApplicationFolderHoldsTheRunningProgram) {
   const std::string folder = platform.application_folder();
   ASSERT_FALSE(folder.empty());
   EXPECT_NE(folder.back(), '\\');
-  EXPECT_TRUE(fs::exists(fs::path(folder) / "win32_tests.exe")) << folder;
+  EXPECT_NE(GetFileAttributesA((folder + "\\win32_tests.exe").c_str()), INVALID_FILE_ATTRIBUTES) << folder;
   EXPECT_EQ(platform.start_program(folder + "\\no such Start.exe", 1), 0);
 }
 
