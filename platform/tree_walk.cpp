@@ -123,7 +123,8 @@ class Walk final {
   void read(const std::string& directory, Reached reached, Share& share) {
     // Only the root may end in a separator; below it one is put between.
     const std::size_t separator = directory.back() == separator_ ? 0 : 1;
-    source_.list(directory, reached, [&](std::string_view name, EntryKind kind) {
+    source_.list(directory, reached, [&](std::string_view name, EntryKind kind,
+                                         const DirectorySource::LeadsToFile& leads_to_file) {
       if (kind == EntryKind::Directory) {
         // A directory whose path leaves no room for a separator and a name can hold no reportable match.
         if (directory.size() + separator + name.size() + 2 <= longest_) share.below.push_back(join(directory, name));
@@ -139,7 +140,7 @@ class Walk final {
         }
         if (folded != folded_[n]) continue;
         std::string path = join(directory, name);
-        if (path.size() > longest_ || (kind == EntryKind::Link && !source_.link_is_file(path))) continue;
+        if (path.size() > longest_ || (kind == EntryKind::Link && !leads_to_file(name))) continue;
         if (!share.best[n] || path < *share.best[n]) share.best[n] = std::move(path);
       }
     });

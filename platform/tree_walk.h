@@ -30,19 +30,22 @@ enum class Reached { AsRoot, FromParent };
 class DirectorySource {
  public:
   virtual ~DirectorySource() = default;
-  using Entry = std::function<void(std::string_view name, EntryKind kind)>;
+  // Whether a link in the directory being listed leads to a file that
+  // exists: asked only of links whose name matches, and decided from the
+  // directory as it was opened, so that no link on the way to it counts.
+  using LeadsToFile = std::function<bool(std::string_view name)>;
+  using Entry = std::function<void(std::string_view name, EntryKind kind, const LeadsToFile& leads_to_file)>;
   // Every entry but "." and ".."; a link, to a directory or not, is a Link.
   // False when the directory cannot be read or is to be passed over.
   virtual bool list(const std::string& path, Reached reached, const Entry& entry) = 0;
-  // Whether a link leads to a file; asked only of links whose name matches.
-  virtual bool link_is_file(const std::string& path) = 0;
   // The name as the system compares it: without regard to letter case. Only
   // names beyond ASCII are asked for; ASCII ones are folded by the walk.
   virtual std::string fold(std::string_view name) = 0;
   virtual char separator() = 0;
-  // Runs read(0) here and read(1) .. read(count - 1) on threads of the
-  // system's own, and returns when every one has ended. A thread the system
-  // refuses is one reader fewer: its read never runs. No read throws.
+  // Runs read(0) .. read(count - 1) on threads of the system's own, below
+  // the priority of the window's thread, and returns when every one has
+  // ended. A thread the system refuses is one reader fewer: its read never
+  // runs; where it gives none, read(0) runs here. No read throws.
   virtual void read_on_threads(unsigned count, const std::function<void(unsigned)>& read) = 0;
   // What the walk times its levels by, to tell a disk from memory.
   virtual std::chrono::steady_clock::time_point now() { return std::chrono::steady_clock::now(); }

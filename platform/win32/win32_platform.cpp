@@ -12,6 +12,12 @@ namespace velorin {
 
 static_assert(sizeof(VersionRecord) == sizeof(OSVERSIONINFOA));
 
+// A search lists drives that may hold no medium, a CD drive most often: the
+// system is to answer "not ready" at once, not hold the search in a box of
+// its own that asks for a disk. The mode is the process's, kept as it was
+// but for this.
+Win32Platform::Win32Platform() { SetErrorMode(SetErrorMode(SEM_FAILCRITICALERRORS) | SEM_FAILCRITICALERRORS); }
+
 std::int32_t Win32Platform::GetVersionExA(VersionRecord& record) {
   return ::GetVersionExA(reinterpret_cast<OSVERSIONINFOA*>(&record));
 }

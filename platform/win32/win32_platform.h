@@ -12,6 +12,7 @@ namespace velorin {
 
 class Win32Platform final : public Platform {
  public:
+  Win32Platform();
   std::int32_t GetVersionExA(VersionRecord& record) override;
   std::int32_t SHGetSpecialFolderLocation(WindowHandle owner, std::int32_t folder, ItemIdList& list) override;
   std::int32_t SHGetPathFromIDListA(ItemIdList list, std::span<char, kFolderPathBuffer> buffer) override;
