@@ -9,7 +9,7 @@
 
 #include <chrono>
 #include <functional>
-#include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -61,23 +61,23 @@ std::vector<std::optional<std::string>> walk_tree(DirectorySource& source, const
                                                   const std::vector<std::string>& names, std::size_t longest,
                                                   unsigned threads, SearchProgress* progress = nullptr);
 
-// The tree search as a run of the checker uses it: told the names the run
-// is about to ask for, it walks each root once for all of them and answers
-// the calls that follow from that walk, until the run ends, and reports to
-// the run's progress.
+// The tree search as the checker uses it: one name alone, or a run of
+// searches (see SearchRun). Each search and each run lists through a
+// source of its own, so that a run left to end by itself shares nothing
+// with the next.
 class TreeSearch final {
  public:
-  TreeSearch(DirectorySource& source, unsigned threads) : source_(source), threads_(threads) {}
-  void begin(std::vector<std::string> names, SearchProgress& progress);
-  void end();
-  std::optional<std::string> find(const std::string& root, const std::string& name, std::size_t longest);
+  using Sources = std::function<std::unique_ptr<DirectorySource>()>;
+  TreeSearch(Sources sources, unsigned threads) : sources_(std::move(sources)), threads_(threads) {}
+  std::optional<std::string> find(const std::string& root, const std::string& name, std::size_t longest) const;
+  // As Platform::SearchTreeForFile: a path that does not fit the buffer counts as not found.
+  std::int32_t SearchTreeForFile(std::string_view root, std::string_view name,
+                                 std::span<char, kSearchPathBuffer> buffer) const;
+  std::shared_ptr<SearchRun> begin(std::vector<std::string> names, std::shared_ptr<SearchProgress> progress) const;
 
  private:
-  DirectorySource& source_;
+  Sources sources_;
   unsigned threads_;
-  std::vector<std::string> names_;
-  SearchProgress* progress_ = nullptr;
-  std::map<std::pair<std::string, std::size_t>, std::vector<std::optional<std::string>>> walks_;
 };
 
 // Threads to read directories on: as many as there are cores, at most four.

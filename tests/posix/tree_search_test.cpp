@@ -249,8 +249,7 @@ TEST(TreeSearch, RootsAsTheSystemTakesThem) {
   const std::string root = tree.root().string();
   const std::string found = tree.file("a/comdlg32.ocx");
   tree.directory("b");
-  PosixDirectories directories;
-  TreeSearch search(directories, 2);
+  const TreeSearch search([] { return std::make_unique<PosixDirectories>(); }, 2);
   EXPECT_EQ(search.find(root + std::string("\0/etc", 5), "comdlg32.ocx", 159), found);
   EXPECT_EQ(search.find(root, std::string("comdlg32.ocx\0.exe", 17), 159), found);
   EXPECT_EQ(search.find(std::string("\0", 1) + root, "comdlg32.ocx", 159), std::nullopt);

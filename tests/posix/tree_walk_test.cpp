@@ -308,16 +308,18 @@ TEST(TreeWalk, CountsTheDirectoriesItReadsAndStopsWhenTold) {
 TEST(TreeWalk, ARunAnswersFromOneWalkAndForgetsItWhenItEnds) {
   TempTree tree;
   tree.file("a/COMDLG32.OCX");
-  PosixDirectories directories;
-  TreeSearch search(directories, 2);
+  const TreeSearch search([] { return std::make_unique<PosixDirectories>(); }, 2);
   const std::string root = tree.root().string();
-  SearchProgress progress;
-  search.begin(kNames, progress);
-  EXPECT_EQ(search.find(root, "comdlg32.ocx", 159), tree.path("a/COMDLG32.OCX"));
+  const auto found = [&](SearchRun& run, const std::string& name) {
+    char buffer[kSearchPathBuffer] = {};
+    return run.SearchTreeForFile(root, name, buffer) ? std::optional<std::string>(buffer) : std::nullopt;
+  };
+  auto run = search.begin(kNames, std::make_shared<SearchProgress>());
+  EXPECT_EQ(found(*run, "comdlg32.ocx"), tree.path("a/COMDLG32.OCX"));
   tree.file("b/mscomctl.ocx");
-  EXPECT_EQ(search.find(root, "mscomctl.ocx", 159), std::nullopt) << "answered from the run's walk";
-  search.end();
-  EXPECT_EQ(search.find(root, "mscomctl.ocx", 159), tree.path("b/mscomctl.ocx")) << "the next run sees the disk afresh";
+  EXPECT_EQ(found(*run, "mscomctl.ocx"), std::nullopt) << "answered from the run's walk";
+  run = search.begin(kNames, std::make_shared<SearchProgress>());
+  EXPECT_EQ(found(*run, "mscomctl.ocx"), tree.path("b/mscomctl.ocx")) << "the next run sees the disk afresh";
 }
 
 }  // namespace
