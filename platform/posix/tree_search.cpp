@@ -132,7 +132,8 @@ int PosixDirectories::open_below(const std::string& path) const {
     how.resolve = RESOLVE_NO_SYMLINKS;
     const int fd = static_cast<int>(syscall(SYS_openat2, root_, below.c_str(), &how, sizeof how));
     if (fd >= 0 || path_error(errno)) return fd;
-    kernel_resolves = false;
+    // Refused as a call, not for this path: never asked again.
+    if (errno == ENOSYS || errno == EPERM || errno == EINVAL || errno == E2BIG) kernel_resolves = false;
   }
   return open_step_by_step(root_, below);
 }
