@@ -8,6 +8,7 @@
 #include <chrono>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -150,7 +151,7 @@ class Form1 final {
   void search_tick();
   std::int32_t search_tree(const std::string& root, const std::string& name,
                            std::span<char, kSearchPathBuffer> buffer);
-  void cancel_search() { progress_.stop = true; }
+  void cancel_search() { progress_->stop = true; }
   void lower_case_box(Control& box);
   void drive_scan(const std::u16string& root);
   // The present and missing marks, Label1 to Label10 in this order, hidden.
@@ -160,10 +161,14 @@ class Form1 final {
   Window window_;
   bool unloaded_ = false;
   SearchWait* search_wait_ = nullptr;
-  SearchProgress progress_;
+  // The current run's, each run's its own: a search left to end by itself
+  // after a cancel counts into its own.
+  std::shared_ptr<SearchProgress> progress_ = std::make_shared<SearchProgress>();
+  std::shared_ptr<SearchRun> run_;  // while the result boxes are filled
   bool searching_ = false;
   bool unload_after_search_ = false;
   bool progress_shown_ = false;
+  std::u16string help_under_note_;  // the help line a cancel's note covers
   std::chrono::steady_clock::time_point search_start_, last_report_;
 
  public:

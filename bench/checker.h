@@ -29,10 +29,10 @@ class TreeAsProgramFiles final : public Platform {
                                  std::span<char, kSearchPathBuffer> buffer) override {
     return real_.SearchTreeForFile(root, name, buffer);
   }
-  void begin_searches(const std::vector<std::string>& names, SearchProgress& progress) override {
-    real_.begin_searches(names, progress);
+  std::shared_ptr<SearchRun> begin_searches(const std::vector<std::string>& names,
+                                            std::shared_ptr<SearchProgress> progress) override {
+    return real_.begin_searches(names, std::move(progress));
   }
-  void end_searches() override { real_.end_searches(); }
   std::intptr_t ShellExecuteA(WindowHandle owner, std::string_view operation, std::string_view file,
                               std::int32_t show) override {
     return real_.ShellExecuteA(owner, operation, file, show);

@@ -2,6 +2,8 @@
 // progress on the help line once the search takes a while, and a cancel that
 // leaves every control as it was before the click.
 
+#include <algorithm>
+#include <array>
 #include <exception>
 
 #include "app/form1.h"
@@ -14,6 +16,7 @@ namespace {
 // oftener than the eye can follow.
 constexpr std::chrono::milliseconds kQuietStart{300};
 constexpr std::chrono::milliseconds kReportEvery{250};
+constexpr std::u16string_view kCancelled = u"Suche abgebrochen.";
 
 // 12345 as "12.345", as German writes it.
 std::u16string grouped(std::uint64_t n) {
@@ -29,9 +32,9 @@ std::u16string grouped(std::uint64_t n) {
 
 void Form1::search_run(const std::function<void()>& handler) {
   const Window::Snapshot before = window_.snapshot();
-  const std::u16string help = Label25.Caption();
-  progress_.directories = 0;
-  progress_.stop = false;
+  // A cancel's note is no help of its own: a run puts back what it covered.
+  const std::u16string help = Label25.Caption() == kCancelled ? help_under_note_ : Label25.Caption();
+  progress_ = std::make_shared<SearchProgress>();
   progress_shown_ = false;
   search_start_ = std::chrono::steady_clock::now();
   searching_ = true;
@@ -39,10 +42,11 @@ void Form1::search_run(const std::function<void()>& handler) {
   step(handler);
   searching_ = false;
   window_.set_Busy(false);
-  if (progress_.stop) {
+  if (progress_->stop) {
     window_.restore(before);
-    Label25.set_Caption(u"Suche abgebrochen.");
-  } else if (progress_shown_) {
+    help_under_note_ = help;
+    Label25.set_Caption(std::u16string(kCancelled));
+  } else if (Label25.Caption() != help) {
     Label25.set_Caption(help);
   }
   if (unload_after_search_) Unload();
@@ -50,29 +54,47 @@ void Form1::search_run(const std::function<void()>& handler) {
 
 void Form1::search_tick() {
   const auto now = std::chrono::steady_clock::now();
-  if (progress_.stop || now - search_start_ < kQuietStart || (progress_shown_ && now - last_report_ < kReportEvery))
+  if (progress_->stop || now - search_start_ < kQuietStart || (progress_shown_ && now - last_report_ < kReportEvery))
     return;
   last_report_ = now;
   progress_shown_ = true;
-  Label25.set_Caption(u"Suche läuft ... " + grouped(progress_.directories) + u" Ordner durchsucht");
+  Label25.set_Caption(u"Suche läuft ... " + grouped(progress_->directories) + u" Ordner durchsucht");
 }
 
 std::int32_t Form1::search_tree(const std::string& root, const std::string& name,
                                 std::span<char, kSearchPathBuffer> buffer) {
-  if (!search_wait_ || !searching_) return platform_.SearchTreeForFile(root, name, buffer);
-  std::int32_t found = 0;
-  std::exception_ptr failure;
+  if (!run_) return platform_.SearchTreeForFile(root, name, buffer);
+  if (!search_wait_) return run_->SearchTreeForFile(root, name, buffer);
+  // Whatever the search touches it holds itself: after a cancel the window
+  // waits no longer, and a search still reading ends by itself, later.
+  struct Search final {
+    std::shared_ptr<SearchRun> run;
+    std::string root, name;
+    std::array<char, kSearchPathBuffer> buffer{};
+    std::int32_t found = 0;
+    std::exception_ptr failure;
+  };
+  const auto search = std::make_shared<Search>();
+  search->run = run_;
+  search->root = root;
+  search->name = name;
+  const std::shared_ptr<SearchProgress> progress = progress_;
   search_wait_->wait(
-      [&] {
+      [search] {
         try {
-          found = platform_.SearchTreeForFile(root, name, buffer);
+          search->found = search->run->SearchTreeForFile(search->root, search->name, search->buffer);
         } catch (...) {
-          failure = std::current_exception();
+          search->failure = std::current_exception();
         }
       },
-      [this] { search_tick(); });
-  if (failure) std::rethrow_exception(failure);
-  return found;
+      [this, progress] {
+        step([this] { search_tick(); });
+        return !progress->stop;
+      });
+  if (progress->stop) return 0;  // what a cancelled search answers, if it has yet, is not used
+  if (search->failure) std::rethrow_exception(search->failure);
+  std::copy(search->buffer.begin(), search->buffer.end(), buffer.begin());
+  return search->found;
 }
 
 void Form1::Escape() {

@@ -16,18 +16,18 @@ bool Form1::fill_result_boxes(const std::function<std::u16string()>& root,
   step([&] {
     std::vector<std::string> names;
     for (const ComponentCheck& row : kCheckList) names.push_back(platform_.to_ansi(row.file));
-    platform_.begin_searches(names, progress_);
+    run_ = platform_.begin_searches(names, progress_);
   });
   struct End final {
-    Platform& platform;
-    ~End() { step([&] { platform.end_searches(); }); }
-  } end{platform_};
+    std::shared_ptr<SearchRun>& run;
+    ~End() { run.reset(); }
+  } end{run_};
   for (const ComponentCheck& row : kCheckList) {
     step([&] {
       const std::u16string found = FileFind(std::u16string(row.file), root());
-      if (!progress_.stop) window_.control(row.result_box).set_Text(std::u16string(row.*lead) + found);
+      if (!progress_->stop) window_.control(row.result_box).set_Text(std::u16string(row.*lead) + found);
     });
-    if (progress_.stop) return false;
+    if (progress_->stop) return false;
   }
   return true;
 }

@@ -7,6 +7,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
@@ -39,6 +40,20 @@ struct SearchProgress final {
   std::atomic<bool> stop{false};
 };
 
+// A run of searches: each root walked once for all of the run's names, and
+// the calls that follow answered from that walk. The run holds all it needs
+// and lives as long as its last holder, so that a search the window no
+// longer waits for (after a cancel, on a disk that hangs) ends by itself:
+// it touches nothing but its run and what it was handed, and frees both.
+// One call at a time, on any thread.
+class SearchRun {
+ public:
+  virtual ~SearchRun() = default;
+  // As Platform::SearchTreeForFile, for a name of the run or any other.
+  virtual std::int32_t SearchTreeForFile(std::string_view root, std::string_view name,
+                                         std::span<char, kSearchPathBuffer> buffer) = 0;
+};
+
 class Platform {
  public:
   virtual ~Platform() = default;
@@ -55,12 +70,10 @@ class Platform {
   // NUL-ended full path written into buffer; 0 when there is none.
   virtual std::int32_t SearchTreeForFile(std::string_view root, std::string_view name,
                                          std::span<char, kSearchPathBuffer> buffer) = 0;
-  // A run of searches is about to ask for these names: the platform may walk
-  // each root once for all of them and answer the calls that follow from
-  // that walk, until end_searches(). Nothing is kept beyond it. The
-  // searches until then report to, and obey, progress.
-  virtual void begin_searches(const std::vector<std::string>& names, SearchProgress& progress) = 0;
-  virtual void end_searches() = 0;
+  // A run of searches about to ask for these names; its searches report
+  // to, and obey, progress. Nothing is kept beyond the run.
+  virtual std::shared_ptr<SearchRun> begin_searches(const std::vector<std::string>& names,
+                                                    std::shared_ptr<SearchProgress> progress) = 0;
 
   // Opens a file, folder, address or program with what the system associates
   // with it, without waiting; the result is not looked at.

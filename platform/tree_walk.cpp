@@ -4,6 +4,7 @@
 #include <atomic>
 #include <chrono>
 #include <exception>
+#include <map>
 
 namespace velorin {
 namespace {
@@ -123,7 +124,8 @@ class Walk final {
   void read(const std::string& directory, Reached reached, Share& share) {
     // Only the root may end in a separator; below it one is put between.
     const std::size_t separator = directory.back() == separator_ ? 0 : 1;
-    source_.list(directory, reached, [&](std::string_view name, EntryKind kind) {
+    source_.list(directory, reached, [&](std::string_view name, EntryKind kind,
+                                         const DirectorySource::LeadsToFile& leads_to_file) {
       if (kind == EntryKind::Directory) {
         // A directory whose path leaves no room for a separator and a name can hold no reportable match.
         if (directory.size() + separator + name.size() + 2 <= longest_) share.below.push_back(join(directory, name));
@@ -139,7 +141,7 @@ class Walk final {
         }
         if (folded != folded_[n]) continue;
         std::string path = join(directory, name);
-        if (path.size() > longest_ || (kind == EntryKind::Link && !source_.link_is_file(path))) continue;
+        if (path.size() > longest_ || (kind == EntryKind::Link && !leads_to_file(name))) continue;
         if (!share.best[n] || path < *share.best[n]) share.best[n] = std::move(path);
       }
     });
@@ -163,25 +165,59 @@ std::vector<std::optional<std::string>> walk_tree(DirectorySource& source, const
   return Walk(source, names, longest, progress).run(c_string(root), threads);
 }
 
-void TreeSearch::begin(std::vector<std::string> names, SearchProgress& progress) {
-  names_ = std::move(names);
-  progress_ = &progress;
-  walks_.clear();
+namespace {
+
+// A found path into the caller's buffer, NUL-ended; 0 when none.
+std::int32_t report(const std::optional<std::string>& found, std::span<char, kSearchPathBuffer> buffer) {
+  if (!found) return 0;
+  buffer[found->copy(buffer.data(), buffer.size() - 1)] = '\0';
+  return 1;
 }
 
-void TreeSearch::end() {
-  names_.clear();
-  progress_ = nullptr;
-  walks_.clear();
+class Run final : public SearchRun {
+ public:
+  Run(std::unique_ptr<DirectorySource> source, unsigned threads, std::vector<std::string> names,
+      std::shared_ptr<SearchProgress> progress)
+      : source_(std::move(source)), threads_(threads), names_(std::move(names)), progress_(std::move(progress)) {}
+
+  std::int32_t SearchTreeForFile(std::string_view root, std::string_view name,
+                                 std::span<char, kSearchPathBuffer> buffer) override {
+    return report(find(std::string(root), std::string(name), buffer.size() - 1), buffer);
+  }
+
+ private:
+  std::optional<std::string> find(const std::string& root, const std::string& name, std::size_t longest) {
+    const auto at = std::find(names_.begin(), names_.end(), name);
+    if (at == names_.end()) return walk_tree(*source_, root, {name}, longest, threads_, progress_.get()).front();
+    auto walk = walks_.find({root, longest});
+    if (walk == walks_.end())
+      walk = walks_.emplace(std::pair{root, longest}, walk_tree(*source_, root, names_, longest, threads_, progress_.get()))
+                 .first;
+    return walk->second[static_cast<std::size_t>(at - names_.begin())];
+  }
+
+  const std::unique_ptr<DirectorySource> source_;
+  const unsigned threads_;
+  const std::vector<std::string> names_;
+  const std::shared_ptr<SearchProgress> progress_;
+  std::map<std::pair<std::string, std::size_t>, std::vector<std::optional<std::string>>> walks_;
+};
+
+}  // namespace
+
+std::optional<std::string> TreeSearch::find(const std::string& root, const std::string& name,
+                                            std::size_t longest) const {
+  return walk_tree(*sources_(), root, {name}, longest, threads_).front();
 }
 
-std::optional<std::string> TreeSearch::find(const std::string& root, const std::string& name, std::size_t longest) {
-  const auto at = std::find(names_.begin(), names_.end(), name);
-  if (at == names_.end()) return walk_tree(source_, root, {name}, longest, threads_, progress_).front();
-  auto walk = walks_.find({root, longest});
-  if (walk == walks_.end())
-    walk = walks_.emplace(std::pair{root, longest}, walk_tree(source_, root, names_, longest, threads_, progress_)).first;
-  return walk->second[static_cast<std::size_t>(at - names_.begin())];
+std::int32_t TreeSearch::SearchTreeForFile(std::string_view root, std::string_view name,
+                                           std::span<char, kSearchPathBuffer> buffer) const {
+  return report(find(std::string(root), std::string(name), buffer.size() - 1), buffer);
+}
+
+std::shared_ptr<SearchRun> TreeSearch::begin(std::vector<std::string> names,
+                                             std::shared_ptr<SearchProgress> progress) const {
+  return std::make_shared<Run>(sources_(), threads_, std::move(names), std::move(progress));
 }
 
 }  // namespace velorin

@@ -9,7 +9,7 @@
 
 #include <chrono>
 #include <functional>
-#include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -30,19 +30,22 @@ enum class Reached { AsRoot, FromParent };
 class DirectorySource {
  public:
   virtual ~DirectorySource() = default;
-  using Entry = std::function<void(std::string_view name, EntryKind kind)>;
+  // Whether a link in the directory being listed leads to a file that
+  // exists: asked only of links whose name matches, and decided from the
+  // directory as it was opened, so that no link on the way to it counts.
+  using LeadsToFile = std::function<bool(std::string_view name)>;
+  using Entry = std::function<void(std::string_view name, EntryKind kind, const LeadsToFile& leads_to_file)>;
   // Every entry but "." and ".."; a link, to a directory or not, is a Link.
   // False when the directory cannot be read or is to be passed over.
   virtual bool list(const std::string& path, Reached reached, const Entry& entry) = 0;
-  // Whether a link leads to a file; asked only of links whose name matches.
-  virtual bool link_is_file(const std::string& path) = 0;
   // The name as the system compares it: without regard to letter case. Only
   // names beyond ASCII are asked for; ASCII ones are folded by the walk.
   virtual std::string fold(std::string_view name) = 0;
   virtual char separator() = 0;
-  // Runs read(0) here and read(1) .. read(count - 1) on threads of the
-  // system's own, and returns when every one has ended. A thread the system
-  // refuses is one reader fewer: its read never runs. No read throws.
+  // Runs read(0) .. read(count - 1) on threads of the system's own, below
+  // the priority of the window's thread, and returns when every one has
+  // ended. A thread the system refuses is one reader fewer: its read never
+  // runs; where it gives none, read(0) runs here. No read throws.
   virtual void read_on_threads(unsigned count, const std::function<void(unsigned)>& read) = 0;
   // What the walk times its levels by, to tell a disk from memory.
   virtual std::chrono::steady_clock::time_point now() { return std::chrono::steady_clock::now(); }
@@ -58,23 +61,23 @@ std::vector<std::optional<std::string>> walk_tree(DirectorySource& source, const
                                                   const std::vector<std::string>& names, std::size_t longest,
                                                   unsigned threads, SearchProgress* progress = nullptr);
 
-// The tree search as a run of the checker uses it: told the names the run
-// is about to ask for, it walks each root once for all of them and answers
-// the calls that follow from that walk, until the run ends, and reports to
-// the run's progress.
+// The tree search as the checker uses it: one name alone, or a run of
+// searches (see SearchRun). Each search and each run lists through a
+// source of its own, so that a run left to end by itself shares nothing
+// with the next.
 class TreeSearch final {
  public:
-  TreeSearch(DirectorySource& source, unsigned threads) : source_(source), threads_(threads) {}
-  void begin(std::vector<std::string> names, SearchProgress& progress);
-  void end();
-  std::optional<std::string> find(const std::string& root, const std::string& name, std::size_t longest);
+  using Sources = std::function<std::unique_ptr<DirectorySource>()>;
+  TreeSearch(Sources sources, unsigned threads) : sources_(std::move(sources)), threads_(threads) {}
+  std::optional<std::string> find(const std::string& root, const std::string& name, std::size_t longest) const;
+  // As Platform::SearchTreeForFile: a path that does not fit the buffer counts as not found.
+  std::int32_t SearchTreeForFile(std::string_view root, std::string_view name,
+                                 std::span<char, kSearchPathBuffer> buffer) const;
+  std::shared_ptr<SearchRun> begin(std::vector<std::string> names, std::shared_ptr<SearchProgress> progress) const;
 
  private:
-  DirectorySource& source_;
+  Sources sources_;
   unsigned threads_;
-  std::vector<std::string> names_;
-  SearchProgress* progress_ = nullptr;
-  std::map<std::pair<std::string, std::size_t>, std::vector<std::optional<std::string>>> walks_;
 };
 
 // Threads to read directories on: as many as there are cores, at most four.

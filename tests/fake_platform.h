@@ -3,7 +3,9 @@
 // in any operation. Its "ANSI" code page is Latin-1, so that conversions are
 // visible in the results.
 
+#include <atomic>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -39,14 +41,15 @@ class FakePlatform final : public Platform {
   Outcome search_outcome = Outcome::Succeed;
   struct Search {
     std::string root, name;
-    bool in_batch = false;  // asked for between begin_searches and end_searches
+    bool in_batch = false;  // asked for through a run of begin_searches
     bool operator==(const Search&) const = default;
   };
   std::vector<Search> searches;
-  // The names of each run of searches, and whether it has ended.
+  // The names of each run of searches, and whether the latest still lives.
   std::vector<std::vector<std::string>> batches;
   bool in_batch = false;
-  SearchProgress* progress = nullptr;  // the run's, between begin and end
+  SearchProgress* progress = nullptr;  // the latest run's, while it lives
+  std::atomic<int> live_runs{0};       // a search left running holds its run
 
   // Every shell open and program start, as the platform received them.
   struct ShellCall {
@@ -110,14 +113,36 @@ class FakePlatform final : public Platform {
     return 1;
   }
 
-  void begin_searches(const std::vector<std::string>& names, SearchProgress& run_progress) override {
+  // A run's searches are the platform's own.
+  class Run final : public SearchRun {
+   public:
+    Run(FakePlatform& platform, std::shared_ptr<SearchProgress> progress)
+        : platform_(platform), progress_(std::move(progress)) {
+      platform_.in_batch = true;
+      platform_.progress = progress_.get();
+      ++platform_.live_runs;
+    }
+    ~Run() override {
+      if (platform_.progress == progress_.get()) {  // not yet a later run's
+        platform_.in_batch = false;
+        platform_.progress = nullptr;
+      }
+      --platform_.live_runs;
+    }
+    std::int32_t SearchTreeForFile(std::string_view root, std::string_view name,
+                                   std::span<char, kSearchPathBuffer> buffer) override {
+      return platform_.SearchTreeForFile(root, name, buffer);
+    }
+
+   private:
+    FakePlatform& platform_;
+    std::shared_ptr<SearchProgress> progress_;
+  };
+
+  std::shared_ptr<SearchRun> begin_searches(const std::vector<std::string>& names,
+                                            std::shared_ptr<SearchProgress> run_progress) override {
     batches.push_back(names);
-    in_batch = true;
-    progress = &run_progress;
-  }
-  void end_searches() override {
-    in_batch = false;
-    progress = nullptr;
+    return std::make_shared<Run>(*this, std::move(run_progress));
   }
 
   std::intptr_t ShellExecuteA(WindowHandle owner, std::string_view operation, std::string_view file,

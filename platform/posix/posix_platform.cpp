@@ -34,11 +34,7 @@ void PosixPlatform::free_item_list(ItemIdList) {}
 
 std::int32_t PosixPlatform::SearchTreeForFile(std::string_view root, std::string_view name,
                                               std::span<char, kSearchPathBuffer> buffer) {
-  const std::optional<std::string> found = search_.find(std::string(root), std::string(name), buffer.size() - 1);
-  if (!found) return 0;
-  found->copy(buffer.data(), found->size());
-  buffer[found->size()] = '\0';
-  return 1;
+  return search_.SearchTreeForFile(root, name, buffer);
 }
 
 // Windows' ShellExecute answers above 32 for success.

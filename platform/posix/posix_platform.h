@@ -25,10 +25,10 @@ class PosixPlatform final : public Platform {
   void free_item_list(ItemIdList list) override;
   std::int32_t SearchTreeForFile(std::string_view root, std::string_view name,
                                  std::span<char, kSearchPathBuffer> buffer) override;
-  void begin_searches(const std::vector<std::string>& names, SearchProgress& progress) override {
-    search_.begin(names, progress);
+  std::shared_ptr<SearchRun> begin_searches(const std::vector<std::string>& names,
+                                            std::shared_ptr<SearchProgress> progress) override {
+    return search_.begin(names, std::move(progress));
   }
-  void end_searches() override { search_.end(); }
   std::intptr_t ShellExecuteA(WindowHandle owner, std::string_view operation, std::string_view file,
                               std::int32_t show) override;
   std::int32_t start_program(std::string_view program, std::int32_t window_style) override;
@@ -40,8 +40,7 @@ class PosixPlatform final : public Platform {
 
  private:
   std::string opener_;
-  PosixDirectories directories_;
-  TreeSearch search_{directories_, search_threads()};
+  TreeSearch search_{[] { return std::make_unique<PosixDirectories>(); }, search_threads()};
 };
 
 }  // namespace velorin

@@ -3,6 +3,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <linux/openat2.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
 #include <sys/sysmacros.h>
@@ -78,9 +79,21 @@ EntryKind kind_of(int directory, const char* name, unsigned char type) {
 
 constexpr int kDirectory = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
 
-// Kernels before 5.6 lack openat2: there the path is opened one directory
-// at a time, none of them a link.
+// Kernels before 5.6 lack openat2, and a container's or service's system
+// call filter may refuse it: there the path is opened one directory at a
+// time, none of them a link.
 std::atomic<bool> kernel_resolves{true};
+
+// Errors the path itself causes, which opening it a part at a time would meet too.
+bool path_error(int error) {
+  return error == ENOENT || error == ENOTDIR || error == ELOOP || error == EXDEV || error == EACCES;
+}
+
+// The readers yield the processor to the window, and to everything else:
+// a walk that keeps every core busy in the kernel leaves the window's
+// thread next to nothing at an equal share. A thread may lower its own
+// priority without privileges.
+constexpr int kReaderNice = 19;
 
 int open_step_by_step(int root, const std::string& below) {
   int at = root;
@@ -118,8 +131,9 @@ int PosixDirectories::open_below(const std::string& path) const {
     how.flags = kDirectory;
     how.resolve = RESOLVE_NO_SYMLINKS;
     const int fd = static_cast<int>(syscall(SYS_openat2, root_, below.c_str(), &how, sizeof how));
-    if (fd >= 0 || errno != ENOSYS) return fd;
-    kernel_resolves = false;
+    if (fd >= 0 || path_error(errno)) return fd;
+    // Refused as a call, not for this path: never asked again.
+    if (errno == ENOSYS || errno == EPERM || errno == EINVAL || errno == E2BIG) kernel_resolves = false;
   }
   return open_step_by_step(root_, below);
 }
@@ -137,6 +151,11 @@ bool PosixDirectories::list(const std::string& path, Reached reached, const Entr
   } closing{fd, reached == Reached::AsRoot};
   struct stat st;
   if (!pseudo_.empty() && fstat(fd, &st) == 0 && pseudo_.count(st.st_dev)) return false;
+  // The link itself lies in this directory, opened through no link.
+  const LeadsToFile leads_to_file = [fd](std::string_view name) {
+    struct stat st;
+    return fstatat(fd, std::string(name).c_str(), &st, 0) == 0 && S_ISREG(st.st_mode);
+  };
   alignas(LinuxDirent64) char buffer[64 * 1024];
   for (long got; (got = syscall(SYS_getdents64, fd, buffer, sizeof buffer)) > 0;) {
     for (long at = 0; at < got;) {
@@ -144,34 +163,33 @@ bool PosixDirectories::list(const std::string& path, Reached reached, const Entr
       at += d->d_reclen;
       const char* n = d->d_name;
       if (n[0] == '.' && (n[1] == '\0' || (n[1] == '.' && n[2] == '\0'))) continue;
-      entry(n, kind_of(fd, n, d->d_type));
+      entry(n, kind_of(fd, n, d->d_type), leads_to_file);
     }
   }
   return true;
 }
 
-bool PosixDirectories::link_is_file(const std::string& path) {
-  struct stat st;
-  return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
-}
-
 std::string PosixDirectories::fold(std::string_view name) { return utf8_from_code_points(lower_case(code_points(name))); }
 
 void PosixDirectories::read_on_threads(unsigned count, const std::function<void(unsigned)>& read) {
-  std::vector<std::thread> helpers;
+  std::vector<std::thread> readers;
   // Joined on every way out: a joinable thread left behind ends the program.
   struct Join {
     std::vector<std::thread>& threads;
     ~Join() {
       for (std::thread& t : threads) t.join();
     }
-  } join{helpers};
+  } join{readers};
   try {
-    for (unsigned reader = 1; reader < count; ++reader) helpers.emplace_back(read, reader);
+    for (unsigned reader = 0; reader < count; ++reader)
+      readers.emplace_back([&read, reader] {
+        setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), kReaderNice);
+        read(reader);
+      });
   } catch (const std::system_error&) {
     // The system gives no more threads: the readers there are share the level.
   }
-  read(0);
+  if (readers.empty()) read(0);
 }
 
 unsigned search_threads() { return std::clamp(std::thread::hardware_concurrency(), 1u, 4u); }

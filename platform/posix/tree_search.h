@@ -26,7 +26,6 @@ class PosixDirectories final : public DirectorySource {
   PosixDirectories(const PosixDirectories&) = delete;
   PosixDirectories& operator=(const PosixDirectories&) = delete;
   bool list(const std::string& path, Reached reached, const Entry& entry) override;
-  bool link_is_file(const std::string& path) override;
   std::string fold(std::string_view name) override;
   char separator() override { return '/'; }
   void read_on_threads(unsigned count, const std::function<void(unsigned)>& read) override;

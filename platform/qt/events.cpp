@@ -3,14 +3,17 @@
 // core's stacking rule, which sees labels beneath buttons and the frames
 // beneath their controls.
 
+#include <QAbstractEventDispatcher>
 #include <QCloseEvent>
-#include <QEventLoop>
-#include <QTimer>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
+#include <memory>
+#include <mutex>
 #include <system_error>
 #include <thread>
 
@@ -36,24 +39,43 @@ void MainWindow::connect_events(Control& control, QWidget* w) {
   }
 }
 
-// The search on a thread of its own, the event loop here meanwhile.
-void MainWindow::wait(const std::function<void()>& search, const std::function<void()>& tick) {
-  QEventLoop loop;
-  QTimer ticks;
-  connect(&ticks, &QTimer::timeout, this, [&tick] { tick(); });
-  ticks.start(50);
-  std::thread worker;
+// The search on a thread of its own, the events here meanwhile, until it
+// ends or the core waits no longer. The thread tells its end to the event
+// dispatcher as long as someone waits; after a cancel, to no one.
+void MainWindow::wait(std::function<void()> search, const std::function<bool()>& tick) {
+  struct Ending final {
+    std::mutex mutex;
+    QAbstractEventDispatcher* waiting = QAbstractEventDispatcher::instance();
+    bool ended = false;
+  };
+  const auto ending = std::make_shared<Ending>();
+  const auto run = [ending](std::function<void()> search) {
+    search();
+    search = nullptr;  // a search waited for is freed by the window's thread
+    const std::lock_guard lock(ending->mutex);
+    ending->ended = true;
+    if (ending->waiting) ending->waiting->wakeUp();
+  };
   try {
-    worker = std::thread([&] {
-      search();
-      QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
-    });
+    std::thread(run, search).detach();
   } catch (const std::system_error&) {
-    search();  // no thread to be had: the window waits, as it once always did
-    return;
+    run(search);  // no thread to be had: the window waits, as it once always did
   }
-  loop.exec();
-  worker.join();
+  const auto ended = [&] {
+    const std::lock_guard lock(ending->mutex);
+    return ending->ended;
+  };
+  QTimer ticks;
+  bool waiting = true;
+  connect(&ticks, &QTimer::timeout, this, [&] { waiting = tick(); });
+  ticks.start(50);
+  // At least once: what the user did while the search held the window is
+  // heard as done during the search.
+  do {
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+  } while (waiting && !ended());
+  const std::lock_guard lock(ending->mutex);
+  ending->waiting = nullptr;
 }
 
 // While a search runs, the keys and clicks the core does not take go
@@ -72,6 +94,7 @@ bool MainWindow::input_while_searching(QWidget* w, QEvent* event) {
     }
     case QEvent::KeyRelease:
     case QEvent::Wheel:
+    case QEvent::ContextMenu:
       return true;
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:

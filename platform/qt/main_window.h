@@ -40,7 +40,7 @@ class MainWindow final : public QWidget, private WindowObserver, private SearchW
   void apply_height();
   // events.cpp
   void connect_events(Control& control, QWidget* widget);
-  void wait(const std::function<void()>& search, const std::function<void()>& tick) override;
+  void wait(std::function<void()> search, const std::function<bool()>& tick) override;
   bool input_while_searching(QWidget* widget, QEvent* event);
   bool key_press(Control& focused, const QKeyEvent* key);
   void mouse_click(QWidget* widget, QEvent* event);

@@ -38,7 +38,10 @@ HANDLE Win32Directories::find_first(const std::string& pattern, WIN32_FIND_DATAA
 }
 
 // Reparse points below the root are never listed as directories, so a
-// directory reached from its parent is one.
+// directory reached from its parent is one. A link to a file is reported
+// as a file, so none is ever asked after. A drive without a medium answers
+// "not ready" at once: the program's error mode keeps the system from asking
+// for a disk.
 bool Win32Directories::list(const std::string& path, Reached, const Entry& entry) {
   std::string pattern = path;
   if (pattern.back() != '\\') pattern += '\\';
@@ -46,6 +49,12 @@ bool Win32Directories::list(const std::string& path, Reached, const Entry& entry
   WIN32_FIND_DATAA found;
   HANDLE find = find_first(pattern, found);
   if (find == INVALID_HANDLE_VALUE) return false;
+  // Closed on every way out, a throwing entry's too.
+  struct Close {
+    HANDLE find;
+    ~Close() { FindClose(find); }
+  } closing{find};
+  const LeadsToFile no_links = [](std::string_view) { return false; };
   do {
     const char* n = found.cFileName;
     if (n[0] == '.' && (n[1] == '\0' || (n[1] == '.' && n[2] == '\0'))) continue;
@@ -53,15 +62,9 @@ bool Win32Directories::list(const std::string& path, Reached, const Entry& entry
     EntryKind kind = EntryKind::File;
     if (attributes & FILE_ATTRIBUTE_DIRECTORY)
       kind = (attributes & FILE_ATTRIBUTE_REPARSE_POINT) ? EntryKind::Other : EntryKind::Directory;
-    entry(n, kind);
+    entry(n, kind, no_links);
   } while (FindNextFileA(find, &found));
-  FindClose(find);
   return true;
-}
-
-bool Win32Directories::link_is_file(const std::string& path) {
-  const DWORD attributes = GetFileAttributesA(path.c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 std::string Win32Directories::fold(std::string_view name) {
@@ -83,14 +86,16 @@ void Win32Directories::read_on_threads(unsigned count, const std::function<void(
       }
     }
   } wait{threads};
-  for (unsigned r = 1; r < count; ++r) {
+  for (unsigned r = 0; r < count; ++r) {
     readers[r] = Reader{&read, r};
     DWORD id = 0;  // Windows 95 wants somewhere to put it
     HANDLE thread = CreateThread(nullptr, 0, run_reader, &readers[r], 0, &id);
     if (!thread) break;  // the readers there are share the level
+    // Below the window's thread, which the system then always serves first.
+    SetThreadPriority(thread, THREAD_PRIORITY_BELOW_NORMAL);
     threads.push_back(thread);
   }
-  read(0);
+  if (threads.empty()) read(0);
 }
 
 unsigned search_threads() {

@@ -4,7 +4,7 @@
 // with basic information and large fetches where the system has them,
 // FindFirstFileA where it has nothing better. Junctions and other reparse
 // points are not followed; names compare as the system folds letter case.
-// Readers run on the system's own threads.
+// Readers run on the system's own threads, below normal priority.
 
 #include "platform/tree_walk.h"
 
@@ -16,7 +16,6 @@ class Win32Directories final : public DirectorySource {
  public:
   Win32Directories();
   bool list(const std::string& path, Reached reached, const Entry& entry) override;
-  bool link_is_file(const std::string& path) override;
   std::string fold(std::string_view name) override;
   char separator() override { return '\\'; }
   void read_on_threads(unsigned count, const std::function<void(unsigned)>& read) override;

@@ -5,12 +5,17 @@
 #include <windows.h>
 #include <shlobj.h>
 
-#include <cstring>
 #include <string>
 
 namespace velorin {
 
 static_assert(sizeof(VersionRecord) == sizeof(OSVERSIONINFOA));
+
+// A search lists drives that may hold no medium, a CD drive most often: the
+// system is to answer "not ready" at once, not hold the search in a box of
+// its own that asks for a disk. The mode is the process's, kept as it was
+// but for this.
+Win32Platform::Win32Platform() { SetErrorMode(SetErrorMode(SEM_FAILCRITICALERRORS) | SEM_FAILCRITICALERRORS); }
 
 std::int32_t Win32Platform::GetVersionExA(VersionRecord& record) {
   return ::GetVersionExA(reinterpret_cast<OSVERSIONINFOA*>(&record));
@@ -29,13 +34,9 @@ std::int32_t Win32Platform::SHGetPathFromIDListA(ItemIdList list, std::span<char
 
 void Win32Platform::free_item_list(ItemIdList list) { CoTaskMemFree(reinterpret_cast<void*>(list)); }
 
-// A path that does not fit the caller's buffer counts as not found.
 std::int32_t Win32Platform::SearchTreeForFile(std::string_view root, std::string_view name,
                                               std::span<char, kSearchPathBuffer> buffer) {
-  const std::optional<std::string> found = search_.find(std::string(root), std::string(name), buffer.size() - 1);
-  if (!found) return 0;
-  std::memcpy(buffer.data(), found->c_str(), found->size() + 1);
-  return 1;
+  return search_.SearchTreeForFile(root, name, buffer);
 }
 
 std::intptr_t Win32Platform::ShellExecuteA(WindowHandle owner, std::string_view operation, std::string_view file,

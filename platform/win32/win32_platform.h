@@ -12,16 +12,17 @@ namespace velorin {
 
 class Win32Platform final : public Platform {
  public:
+  Win32Platform();
   std::int32_t GetVersionExA(VersionRecord& record) override;
   std::int32_t SHGetSpecialFolderLocation(WindowHandle owner, std::int32_t folder, ItemIdList& list) override;
   std::int32_t SHGetPathFromIDListA(ItemIdList list, std::span<char, kFolderPathBuffer> buffer) override;
   void free_item_list(ItemIdList list) override;
   std::int32_t SearchTreeForFile(std::string_view root, std::string_view name,
                                  std::span<char, kSearchPathBuffer> buffer) override;
-  void begin_searches(const std::vector<std::string>& names, SearchProgress& progress) override {
-    search_.begin(names, progress);
+  std::shared_ptr<SearchRun> begin_searches(const std::vector<std::string>& names,
+                                            std::shared_ptr<SearchProgress> progress) override {
+    return search_.begin(names, std::move(progress));
   }
-  void end_searches() override { search_.end(); }
   std::intptr_t ShellExecuteA(WindowHandle owner, std::string_view operation, std::string_view file,
                               std::int32_t show) override;
   std::int32_t start_program(std::string_view program, std::int32_t window_style) override;
@@ -33,7 +34,7 @@ class Win32Platform final : public Platform {
 
  private:
   Win32Directories directories_;
-  TreeSearch search_{directories_, search_threads()};
+  TreeSearch search_{[] { return std::make_unique<Win32Directories>(); }, search_threads()};
 };
 
 }  // namespace velorin

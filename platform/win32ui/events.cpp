@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <memory>
 #include <vector>
 
 #include "app/routing.h"
@@ -22,8 +23,11 @@ namespace {
 
 constexpr UINT kUpdateUiState = 0x0128;  // WM_UPDATEUISTATE, Windows 2000 on
 
+// The thread owns its search and frees it when it ends, whether or not
+// anyone still waits for it.
 DWORD WINAPI run_search(void* search) {
-  (*static_cast<const std::function<void()>*>(search))();
+  const std::unique_ptr<std::function<void()>> owned(static_cast<std::function<void()>*>(search));
+  (*owned)();
   return 0;
 }
 
@@ -350,17 +354,12 @@ void MainWindow::on_mouse_button(POINT client, bool down) {
 }
 
 // The search on a thread of its own; here the messages meanwhile, and the
-// tick whenever none came for 50 ms. Windows 95 has all of this.
-void MainWindow::wait(const std::function<void()>& search, const std::function<void()>& tick) {
-  DWORD id = 0;
-  HANDLE thread = CreateThread(nullptr, 0, run_search, const_cast<std::function<void()>*>(&search), 0, &id);
-  if (!thread) {
-    search();  // no thread to be had: the window waits, as it once always did
-    return;
-  }
+// tick whenever none came for 50 ms, until the search ends or the core
+// waits no longer. Windows 95 has all of this.
+void MainWindow::wait(std::function<void()> search, const std::function<bool()>& tick) {
   bool quit = false;
   int quit_code = 0;
-  while (MsgWaitForMultipleObjects(1, &thread, FALSE, 50, QS_ALLINPUT) != WAIT_OBJECT_0) {
+  const auto pump = [&] {
     MSG msg;
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
       if (msg.message == WM_QUIT) {
@@ -372,9 +371,22 @@ void MainWindow::wait(const std::function<void()>& search, const std::function<v
       TranslateMessage(&msg);
       DispatchMessageA(&msg);
     }
-    tick();
+  };
+  auto* owned = new std::function<void()>(search);
+  DWORD id = 0;
+  HANDLE thread = CreateThread(nullptr, 0, run_search, owned, 0, &id);
+  if (thread) {
+    bool waiting = true;
+    while (waiting && MsgWaitForMultipleObjects(1, &thread, FALSE, 50, QS_ALLINPUT) != WAIT_OBJECT_0) {
+      pump();
+      waiting = tick();
+    }
+    CloseHandle(thread);  // the thread runs on, if it still does, and ends by itself
+  } else {
+    delete owned;
+    search();  // no thread to be had: the window waits, as it once always did,
+    pump();    // and what the user did meanwhile is heard as done during the search
   }
-  CloseHandle(thread);
   if (quit) PostQuitMessage(quit_code);
 }
 

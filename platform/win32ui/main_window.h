@@ -52,7 +52,7 @@ class MainWindow final : private WindowObserver, private SearchWait {
   void unloaded() override;
   void show_pointer();
   // events.cpp
-  void wait(const std::function<void()>& search, const std::function<void()>& tick) override;
+  void wait(std::function<void()> search, const std::function<bool()>& tick) override;
   bool input_while_searching(const MSG& msg);
   static LRESULT CALLBACK window_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
   static LRESULT CALLBACK child_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);

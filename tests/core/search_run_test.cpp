@@ -37,7 +37,7 @@ struct SlowRun final : SearchWait, WindowObserver {
     form.Form_Load();
     form.LabelPfad_Click();
   }
-  void wait(const std::function<void()>& search, const std::function<void()>& tick) override {
+  void wait(std::function<void()> search, const std::function<bool()>& tick) override {
     ticking = &tick;
     search();
     ticking = nullptr;
@@ -58,7 +58,7 @@ struct SlowRun final : SearchWait, WindowObserver {
   Form1 form{platform};
   int directories = 0;
   std::function<void(std::chrono::milliseconds)> during;
-  const std::function<void()>* ticking = nullptr;
+  const std::function<bool()>* ticking = nullptr;
   std::size_t first_search = 0;
   Clock::time_point clicked;
   std::vector<std::pair<Clock::duration, std::u16string>> help;
@@ -143,6 +143,61 @@ TEST(SearchRun, ACancelStopsTheSearchAndPutsEveryControlBack) {
     EXPECT_FALSE(run.form.searching());
     EXPECT_EQ(run.busy.back(), false);
   }
+}
+
+// The help line after a run that completes is what it was before: an
+// earlier cancel's note does not stay, whether or not the run showed its
+// progress.
+TEST(SearchRun, ARunThatCompletesAfterACancelPutsBackTheHelpLineTheNoteCovered) {
+  for (const int directories : {0, 1200}) {
+    SCOPED_TRACE(directories);
+    SlowRun run;
+    run.form.set_search_wait(&run);
+    run.form.Label1_MouseMove();
+    const std::u16string help = run.form.Label25.Caption();
+    run.directories = 100000;
+    run.during = [&](auto) { run.form.Escape(); };
+    run.click(run.form.Command1);
+    ASSERT_EQ(run.form.Label25.Caption(), u"Suche abgebrochen.");
+    run.during = nullptr;
+    run.directories = directories;
+    run.click(run.form.Command1);
+    EXPECT_EQ(run.form.Label25.Caption(), help);
+  }
+}
+
+// A wait that the user cancels while the search hangs: it stops waiting and
+// keeps the search, to end it later, as a disk that hangs would.
+struct Hanging final : SearchWait {
+  void wait(std::function<void()> search, const std::function<bool()>& tick) override {
+    if (cancel) cancel();
+    if (tick()) search();
+    else left.push_back(std::move(search));
+  }
+  std::function<void()> cancel;
+  std::vector<std::function<void()>> left;
+};
+
+TEST(SearchRun, ACancelledSearchThatEndsAfterANewRunChangesNothing) {
+  SlowRun run;
+  run.click(run.form.Command1);
+  run.form.Label27_Click();
+  const Window::Snapshot before = run.form.window().snapshot();
+  Hanging hanging;
+  run.form.set_search_wait(&hanging);
+  hanging.cancel = [&] { run.form.Escape(); };
+  run.click(run.form.Command1);
+  ASSERT_EQ(hanging.left.size(), 1u);
+  EXPECT_EQ(run.form.Label25.Caption(), u"Suche abgebrochen.");
+  hanging.cancel = nullptr;
+  run.platform.tree = [](const std::string& root, const std::string& name) { return root + "\\Neu\\" + name; };
+  run.click(run.form.Command1);
+  const Window::Snapshot after = run.form.window().snapshot();
+  EXPECT_NE(after, before) << "the new run found its files";
+  const std::size_t searched = run.platform.searches.size();
+  hanging.left.front()();
+  EXPECT_EQ(run.platform.searches.size(), searched + 1) << "the hanging search ended";
+  EXPECT_EQ(run.form.window().snapshot(), after);
 }
 
 TEST(SearchRun, NothingElseRunsDuringASearchAndACancelAfterItChangesNothing) {

@@ -4,7 +4,16 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <linux/filter.h>
+#include <linux/openat2.h>
+#include <linux/seccomp.h>
+#include <sys/prctl.h>
 #include <sys/resource.h>
+#include <sys/syscall.h>
+
+#include <cerrno>
+#include <cstddef>
+#include <cstring>
 
 #include <filesystem>
 #include <functional>
@@ -141,16 +150,14 @@ TEST(TreeSearch, ATreeThousandsOfLevelsDeepEndsWithoutFailing) {
   EXPECT_EQ(find(tree, "absent.exe"), std::nullopt);
 }
 
-// Runs job in a child process as the user nobody (root may read any
-// directory and start any number of threads) and returns what it answered.
-std::string as_nobody(const std::function<std::string()>& job) {
+// Runs job in a child process and returns what it answered.
+std::string in_child(const std::function<std::string()>& job) {
   int pipe_fds[2];
   if (pipe(pipe_fds) != 0) return "no pipe";
   const pid_t child = fork();
   if (child < 0) return "no child";
   if (child == 0) {
     close(pipe_fds[0]);
-    if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(2);
     const std::string answer = job();
     const bool written = write(pipe_fds[1], answer.data(), answer.size()) == static_cast<ssize_t>(answer.size());
     _exit(written ? 0 : 3);
@@ -164,6 +171,47 @@ std::string as_nobody(const std::function<std::string()>& job) {
   waitpid(child, &status, 0);
   if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) return "child ended with status " + std::to_string(status);
   return answer;
+}
+
+// The same as the user nobody: root may read any directory and start any
+// number of threads.
+std::string as_nobody(const std::function<std::string()>& job) {
+  return in_child([&] {
+    if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) return std::string("still root");
+    return job();
+  });
+}
+
+// Makes every openat2 of this process from now on fail with error, as a
+// filter of system calls does; false when the filter could not be set.
+bool refuse_openat2(int error) {
+  sock_filter filter[] = {
+      BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr)),
+      BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, SYS_openat2, 0, 1),
+      BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ERRNO | (static_cast<unsigned>(error) & SECCOMP_RET_DATA)),
+      BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW),
+  };
+  const sock_fprog program = {static_cast<unsigned short>(std::size(filter)), filter};
+  if (prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) != 0 || prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &program) != 0)
+    return false;
+  open_how how = {};
+  return syscall(SYS_openat2, AT_FDCWD, "/", &how, sizeof how) < 0 && errno == error;
+}
+
+// Old kernels lack openat2, and the filters of container runtimes and
+// services refuse it with other errors: every folder is read all the same,
+// and a link on the way still leads nowhere.
+TEST(TreeSearch, WhereOpenat2IsRefusedEveryFolderIsReadAllTheSame) {
+  TempTree tree;
+  const std::string deep = tree.file("a/b/c/lgxiebar.dll");
+  tree.link("shallow", tree.path("a/b/c"));
+  for (const int error : {ENOSYS, EPERM, EINVAL, EMFILE}) {
+    const std::string answer = in_child([&] {
+      if (!refuse_openat2(error)) return std::string("openat2 not refused");
+      return find(tree, "lgxiebar.dll").value_or("none");
+    });
+    EXPECT_EQ(answer, deep) << strerrorname_np(error);
+  }
 }
 
 TEST(TreeSearch, PassesOverDirectoriesItMayNotRead) {
@@ -201,8 +249,7 @@ TEST(TreeSearch, RootsAsTheSystemTakesThem) {
   const std::string root = tree.root().string();
   const std::string found = tree.file("a/comdlg32.ocx");
   tree.directory("b");
-  PosixDirectories directories;
-  TreeSearch search(directories, 2);
+  const TreeSearch search([] { return std::make_unique<PosixDirectories>(); }, 2);
   EXPECT_EQ(search.find(root + std::string("\0/etc", 5), "comdlg32.ocx", 159), found);
   EXPECT_EQ(search.find(root, std::string("comdlg32.ocx\0.exe", 17), 159), found);
   EXPECT_EQ(search.find(std::string("\0", 1) + root, "comdlg32.ocx", 159), std::nullopt);
@@ -222,7 +269,7 @@ TEST(TreeSearch, ADirectorySwappedForALinkIsNotListed) {
   tree.link("swapped", tree.path("target"));
   PosixDirectories directories;
   int entries = 0;
-  const auto count = [&](std::string_view, EntryKind) { ++entries; };
+  const auto count = [&](std::string_view, EntryKind, const DirectorySource::LeadsToFile&) { ++entries; };
   EXPECT_TRUE(directories.list(tree.root().string(), Reached::AsRoot, count));
   EXPECT_EQ(entries, 2);
   EXPECT_FALSE(directories.list(tree.path("swapped"), Reached::FromParent, count));

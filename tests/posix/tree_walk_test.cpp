@@ -1,6 +1,8 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <atomic>
@@ -61,7 +63,6 @@ class Forwarding : public DirectorySource {
   bool list(const std::string& path, Reached reached, const Entry& entry) override {
     return system_.list(path, reached, entry);
   }
-  bool link_is_file(const std::string& path) override { return system_.link_is_file(path); }
   std::string fold(std::string_view name) override { return system_.fold(name); }
   char separator() override { return system_.separator(); }
   void read_on_threads(unsigned count, const std::function<void(unsigned)>& read) override {
@@ -218,6 +219,59 @@ TEST(TreeWalk, ADirectorySwappedForALinkEarlierInThePathLeadsNowhere) {
   EXPECT_EQ(walk_tree(directories, tree.root().string(), {"comdlg32.ocx"}, 159, 1).front(), std::nullopt);
 }
 
+// Another process exchanges the directory being listed for a link to
+// another tree just as the walk meets the link named comdlg32.ocx in it.
+class SwappingAtALink final : public Forwarding {
+ public:
+  SwappingAtALink(std::string directory, std::string link) : directory_(std::move(directory)), link_(std::move(link)) {}
+  bool list(const std::string& path, Reached reached, const Entry& entry) override {
+    return Forwarding::list(path, reached, [&](std::string_view name, EntryKind kind, const LeadsToFile& leads) {
+      if (name == "comdlg32.ocx") {
+        EXPECT_EQ(renameat2(AT_FDCWD, directory_.c_str(), AT_FDCWD, link_.c_str(), RENAME_EXCHANGE), 0);
+      }
+      entry(name, kind, leads);
+    });
+  }
+
+ private:
+  std::string directory_, link_;
+};
+
+// The link the walk met dangles; the same name through the swapped path is a file.
+TEST(TreeWalk, ALinkIsJudgedInTheDirectoryAsListedNotThroughAPathSwappedSince) {
+  TempTree tree, elsewhere;
+  tree.link("a/comdlg32.ocx", "nowhere");
+  elsewhere.file("comdlg32.ocx");
+  tree.link("a_link", elsewhere.root().string());
+  SwappingAtALink directories(tree.path("a"), tree.path("a_link"));
+  EXPECT_EQ(walk_tree(directories, tree.root().string(), {"comdlg32.ocx"}, 159, 1).front(), std::nullopt);
+}
+
+// The lowest priority any listing ran at, as the system's nice value.
+class Niceness final : public Forwarding {
+ public:
+  bool list(const std::string& path, Reached reached, const Entry& entry) override {
+    const int nice = getpriority(PRIO_PROCESS, static_cast<id_t>(gettid()));
+    for (int seen = highest; nice < seen && !highest.compare_exchange_weak(seen, nice);) {
+    }
+    return Forwarding::list(path, reached, entry);
+  }
+  std::atomic<int> highest{20};
+};
+
+TEST(TreeWalk, EveryReaderRunsBelowTheCallersPriority) {
+  const int caller = getpriority(PRIO_PROCESS, static_cast<id_t>(gettid()));
+  if (caller >= 19) GTEST_SKIP() << "the test runs at the lowest priority already";
+  TempTree tree;
+  for (int i = 0; i < 40; ++i) tree.file("d" + std::to_string(i) + "/e/f.dat");
+  for (unsigned threads : {1u, 4u}) {
+    Niceness directories;
+    walk_tree(directories, tree.root().string(), {"absent.dll"}, 159, threads);
+    EXPECT_GT(directories.highest, caller) << threads << " readers";
+  }
+  EXPECT_EQ(getpriority(PRIO_PROCESS, static_cast<id_t>(gettid())), caller) << "the caller's own unchanged";
+}
+
 // Counts what it lists, and says stop once it has listed `until` directories.
 class Stopping final : public Forwarding {
  public:
@@ -254,16 +308,18 @@ TEST(TreeWalk, CountsTheDirectoriesItReadsAndStopsWhenTold) {
 TEST(TreeWalk, ARunAnswersFromOneWalkAndForgetsItWhenItEnds) {
   TempTree tree;
   tree.file("a/COMDLG32.OCX");
-  PosixDirectories directories;
-  TreeSearch search(directories, 2);
+  const TreeSearch search([] { return std::make_unique<PosixDirectories>(); }, 2);
   const std::string root = tree.root().string();
-  SearchProgress progress;
-  search.begin(kNames, progress);
-  EXPECT_EQ(search.find(root, "comdlg32.ocx", 159), tree.path("a/COMDLG32.OCX"));
+  const auto found = [&](SearchRun& run, const std::string& name) {
+    char buffer[kSearchPathBuffer] = {};
+    return run.SearchTreeForFile(root, name, buffer) ? std::optional<std::string>(buffer) : std::nullopt;
+  };
+  auto run = search.begin(kNames, std::make_shared<SearchProgress>());
+  EXPECT_EQ(found(*run, "comdlg32.ocx"), tree.path("a/COMDLG32.OCX"));
   tree.file("b/mscomctl.ocx");
-  EXPECT_EQ(search.find(root, "mscomctl.ocx", 159), std::nullopt) << "answered from the run's walk";
-  search.end();
-  EXPECT_EQ(search.find(root, "mscomctl.ocx", 159), tree.path("b/mscomctl.ocx")) << "the next run sees the disk afresh";
+  EXPECT_EQ(found(*run, "mscomctl.ocx"), std::nullopt) << "answered from the run's walk";
+  run = search.begin(kNames, std::make_shared<SearchProgress>());
+  EXPECT_EQ(found(*run, "mscomctl.ocx"), tree.path("b/mscomctl.ocx")) << "the next run sees the disk afresh";
 }
 
 }  // namespace

@@ -134,21 +134,20 @@ TEST(Win32Platform, TheWalkAgreesWithSearchTreeForFile) {
     SCOPED_TRACE(std::string(oldest ? "FindFirstFileA" : "FindFirstFileExA") + (batch ? ", one walk" : ""));
     win32::pretend_oldest_windows(oldest);
     Win32Platform platform;
-    SearchProgress progress;
-    if (batch) platform.begin_searches(names, progress);
+    const std::shared_ptr<SearchRun> run = batch ? platform.begin_searches(names, std::make_shared<SearchProgress>()) : nullptr;
     for (const std::string& name : names) {
       std::string root_copy = root, name_copy = name;
       char oracle[MAX_PATH + 1] = {};
       const bool expected = ::SearchTreeForFile(root_copy.data(), name_copy.data(), oracle);
       char buffer[kSearchPathBuffer] = {};
-      const bool found = platform.SearchTreeForFile(root, name, std::span<char, kSearchPathBuffer>(buffer));
+      const std::span<char, kSearchPathBuffer> span(buffer);
+      const bool found = run ? run->SearchTreeForFile(root, name, span) : platform.SearchTreeForFile(root, name, span);
       EXPECT_EQ(found, expected) << name;
       if (found && expected) {
         EXPECT_EQ(platform.lower_case(platform.from_ansi(buffer)), platform.lower_case(platform.from_ansi(oracle)))
             << name;
       }
     }
-    if (batch) platform.end_searches();
   }
   win32::pretend_oldest_windows(false);
 }
