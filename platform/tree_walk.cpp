@@ -1,7 +1,6 @@
 #include "platform/tree_walk.h"
 
 #include <algorithm>
-#include <atomic>
 #include <chrono>
 #include <exception>
 #include <map>
@@ -55,14 +54,14 @@ class Walk final {
       const unsigned workers = static_cast<unsigned>(std::min<std::size_t>(std::max(readers, 1u), level.size()));
       std::vector<Share> shares(workers);
       for (Share& share : shares) share.best.resize(answers_.size());
-      std::atomic<std::size_t> next{0};
-      std::atomic<bool> failed{false};
+      Atomic<std::size_t> next{0};
+      Atomic<bool> failed{false};
       std::exception_ptr failure;
       const auto work = [&](Share& share) {
         try {
           for (std::size_t i; !stopped() && (i = next.fetch_add(1)) < level.size();) {
             read(level[i], reached, share);
-            if (progress_) progress_->directories.fetch_add(1, std::memory_order_relaxed);
+            if (progress_) progress_->directories.fetch_add(1);
           }
         } catch (...) {
           // A helper thread may not throw: the first failure waits for the
@@ -100,7 +99,7 @@ class Walk final {
   }
 
  private:
-  bool stopped() const { return progress_ && progress_->stop.load(std::memory_order_relaxed); }
+  bool stopped() const { return progress_ && progress_->stop.load(); }
 
   bool found_here(std::size_t n) const { return n < level_best_.size() && level_best_[n].has_value(); }
 

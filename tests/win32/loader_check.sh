@@ -26,9 +26,11 @@ else
     fail "subsystem version $subsystem, above 5.2"
 fi
 
-# "DLL function" for every import by name; the DLL's name without ".dll", in capitals.
+# "DLL function" for every import by name; the DLL's name without ".dll", in
+# capitals. From binutils 2.44 on, an ordinal column, "<none>" for these, and
+# a hexadecimal hint come before the name.
 imports=$(awk '/DLL Name:/ {dll = toupper($3); sub(/\.DLL$/, "", dll)}
-               /^\t[0-9a-f]+\t +[0-9]+ +[A-Za-z_]/ {print dll, $3}' <<<"$dump")
+               /^\t[0-9a-f]+(\t +[0-9]+|  <none>  [0-9a-f]+) +[A-Za-z_]/ {print dll, $NF}' <<<"$dump")
 [[ -n $imports ]] || fail "no imports read"
 verdicts=$(awk -v width=$width '
   NR == FNR { if ($0 !~ /^#/ && NF >= 5) { nine[$1 " " $2] = $3; nt[$1 " " $2] = $4 } next }
