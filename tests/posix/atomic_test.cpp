@@ -28,18 +28,5 @@ TEST(Atomic, ThreadsAddingAtOnceLoseNoAdd) {
   EXPECT_EQ(count, kThreads * kEach);
 }
 
-// A reader's number is the one before its add; the first reader to fail is
-// the one that finds the flag still clear.
-TEST(Atomic, ChangesAnswerTheValueBefore) {
-  Atomic<std::size_t> next{0};
-  EXPECT_EQ(next.fetch_add(1), 0u);
-  EXPECT_EQ(next.fetch_add(1), 1u);
-  Atomic<bool> failed{false};
-  EXPECT_FALSE(failed.exchange(true));
-  EXPECT_TRUE(failed.exchange(true));
-  EXPECT_EQ(next, 2u);
-  EXPECT_TRUE(failed);
-}
-
 }  // namespace
 }  // namespace velorin

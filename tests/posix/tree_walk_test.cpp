@@ -194,20 +194,28 @@ TEST(TreeWalk, AFailureOnAHelperThreadReachesTheCaller) {
   EXPECT_THROW(walk_tree(directories, tree.root().string(), {"lgxiebar.dll"}, 159, 4), std::bad_alloc);
 }
 
-// Another process exchanges a directory for a link to another tree after
-// the walk listed it and before the walk opens the directory below it.
+// Another process exchanges a directory for a link to another tree: after
+// the walk listed it and before the walk opens the directory below it, or
+// just as the walk meets the link named comdlg32.ocx in it.
+enum class SwapWhen { OpeningBelow, MeetingTheLink };
 class Swapping final : public Forwarding {
  public:
-  Swapping(std::string directory, std::string link) : directory_(std::move(directory)), link_(std::move(link)) {}
+  Swapping(std::string directory, std::string link, SwapWhen when)
+      : directory_(std::move(directory)), link_(std::move(link)), when_(when) {}
   bool list(const std::string& path, Reached reached, const Entry& entry) override {
-    if (path == directory_ + "/b") {
-      EXPECT_EQ(renameat2(AT_FDCWD, directory_.c_str(), AT_FDCWD, link_.c_str(), RENAME_EXCHANGE), 0);
-    }
-    return Forwarding::list(path, reached, entry);
+    if (when_ == SwapWhen::OpeningBelow && path == directory_ + "/b") swap();
+    return Forwarding::list(path, reached, [&](std::string_view name, EntryKind kind, const LeadsToFile& leads) {
+      if (when_ == SwapWhen::MeetingTheLink && name == "comdlg32.ocx") swap();
+      entry(name, kind, leads);
+    });
   }
 
  private:
+  void swap() const {
+    EXPECT_EQ(renameat2(AT_FDCWD, directory_.c_str(), AT_FDCWD, link_.c_str(), RENAME_EXCHANGE), 0);
+  }
   std::string directory_, link_;
+  SwapWhen when_;
 };
 
 TEST(TreeWalk, ADirectorySwappedForALinkEarlierInThePathLeadsNowhere) {
@@ -215,27 +223,9 @@ TEST(TreeWalk, ADirectorySwappedForALinkEarlierInThePathLeadsNowhere) {
   tree.directory("a/b");
   elsewhere.file("b/comdlg32.ocx");
   tree.link("a_link", elsewhere.root().string());
-  Swapping directories(tree.path("a"), tree.path("a_link"));
+  Swapping directories(tree.path("a"), tree.path("a_link"), SwapWhen::OpeningBelow);
   EXPECT_EQ(walk_tree(directories, tree.root().string(), {"comdlg32.ocx"}, 159, 1).front(), std::nullopt);
 }
-
-// Another process exchanges the directory being listed for a link to
-// another tree just as the walk meets the link named comdlg32.ocx in it.
-class SwappingAtALink final : public Forwarding {
- public:
-  SwappingAtALink(std::string directory, std::string link) : directory_(std::move(directory)), link_(std::move(link)) {}
-  bool list(const std::string& path, Reached reached, const Entry& entry) override {
-    return Forwarding::list(path, reached, [&](std::string_view name, EntryKind kind, const LeadsToFile& leads) {
-      if (name == "comdlg32.ocx") {
-        EXPECT_EQ(renameat2(AT_FDCWD, directory_.c_str(), AT_FDCWD, link_.c_str(), RENAME_EXCHANGE), 0);
-      }
-      entry(name, kind, leads);
-    });
-  }
-
- private:
-  std::string directory_, link_;
-};
 
 // The link the walk met dangles; the same name through the swapped path is a file.
 TEST(TreeWalk, ALinkIsJudgedInTheDirectoryAsListedNotThroughAPathSwappedSince) {
@@ -243,7 +233,7 @@ TEST(TreeWalk, ALinkIsJudgedInTheDirectoryAsListedNotThroughAPathSwappedSince) {
   tree.link("a/comdlg32.ocx", "nowhere");
   elsewhere.file("comdlg32.ocx");
   tree.link("a_link", elsewhere.root().string());
-  SwappingAtALink directories(tree.path("a"), tree.path("a_link"));
+  Swapping directories(tree.path("a"), tree.path("a_link"), SwapWhen::MeetingTheLink);
   EXPECT_EQ(walk_tree(directories, tree.root().string(), {"comdlg32.ocx"}, 159, 1).front(), std::nullopt);
 }
 
