@@ -5,14 +5,13 @@
 // handlers treat a throw like any other failed step. Buffers and NUL handling
 // stay with the caller, so every edge case can be produced by a fake.
 
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include "platform/atomic.h"
 
 namespace velorin {
 
@@ -37,8 +36,8 @@ inline constexpr std::size_t kSearchPathBuffer = 160;
 // they read and look at `stop` before each one; the window's thread reads
 // the count and may set `stop`, after which the search soon finds nothing.
 struct SearchProgress final {
-  Atomic<std::uint32_t> directories{0};
-  Atomic<bool> stop{false};
+  std::atomic<std::uint32_t> directories{0};
+  std::atomic<bool> stop{false};
 };
 
 // A run of searches: each root walked once for all of the run's names, and

@@ -1,6 +1,7 @@
 #include "platform/tree_walk.h"
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <exception>
 #include <map>
@@ -54,8 +55,8 @@ class Walk final {
       const unsigned workers = static_cast<unsigned>(std::min<std::size_t>(std::max(readers, 1u), level.size()));
       std::vector<Share> shares(workers);
       for (Share& share : shares) share.best.resize(answers_.size());
-      Atomic<std::size_t> next{0};
-      Atomic<bool> failed{false};
+      std::atomic<std::size_t> next{0};
+      std::atomic<bool> failed{false};
       std::exception_ptr failure;
       const auto work = [&](Share& share) {
         try {
