@@ -6,6 +6,7 @@
    as every program linked with the runtime does. */
 
 #include <errno.h>
+#include <io.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <sys/stat.h>
@@ -30,6 +31,18 @@ wint_t __cdecl getwc_fill(FILE *file) PLAIN(getwc);
 wint_t __cdecl getwc_fill(FILE *file) { return fgetwc(file); }
 wint_t __cdecl putwc_fill(wchar_t c, FILE *file) PLAIN(putwc);
 wint_t __cdecl putwc_fill(wchar_t c, FILE *file) { return fputwc(c, file); }
+
+/* File positions as the C++ streams ask for them, with 64 bits, through
+   crtdll.dll's _lseek, which takes 32: an offset that does not fit is
+   refused, not cut. */
+__int64 __cdecl lseeki64_fill(int fd, __int64 offset, int origin) PLAIN(_lseeki64);
+__int64 __cdecl lseeki64_fill(int fd, __int64 offset, int origin) {
+  if (offset != (long)offset) {
+    errno = EINVAL;
+    return -1;
+  }
+  return _lseek(fd, (long)offset, origin);
+}
 
 /* For std::random_device, which nothing here uses: Windows 95 has no source
    of random numbers to give it, so it fails as rand_s does without one. */
