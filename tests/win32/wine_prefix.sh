@@ -35,10 +35,10 @@ wine_begin() {
     wine=/usr/lib/wine/wine64
     export WINEARCH=win64
   fi
-  # Wine's server socket folder goes to TMPDIR, inside the prefix; with no
-  # menu builder, nothing is written under the home folder.
-  mkdir -p "$1/tmp"
-  export WINEPREFIX=$1 TMPDIR=$1/tmp WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+  # With no menu builder, nothing is written under the home folder. Debian
+  # 13's Wine aborts ("free(): invalid pointer") whenever TMPDIR is set.
+  unset TMPDIR
+  export WINEPREFIX=$1 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
   "$wine" wineboot --init >/dev/null 2>&1
   # Debian's Wine does not look for its own fonts (fonts-wine) where they
   # are; a Windows keeps them in its Fonts folder, "MS Sans Serif" among them.
