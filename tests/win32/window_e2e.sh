@@ -193,6 +193,7 @@ pid=
 for key in 'HKCU\Control Panel\Desktop' 'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts'; do
   $wine reg add "$key" /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
 done
+wine_end  # Wine 10 reads the resolution once per session
 mv "$files/Common Files/System/COMDLG32.OLD" "$files/Common Files/System/COMDLG32.OCX"
 start
 frames_clear "144 dpi"

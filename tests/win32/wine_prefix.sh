@@ -36,9 +36,12 @@ wine_begin() {
     export WINEARCH=win64
   fi
   # With no menu builder, nothing is written under the home folder. Debian
-  # 13's Wine aborts ("free(): invalid pointer") whenever TMPDIR is set.
+  # 13's Wine aborts ("free(): invalid pointer") whenever TMPDIR is set. A
+  # UTF-8 locale whatever the caller's (none, in a bare root): Wine spells
+  # file names in the locale's character set, and in ASCII a name such as
+  # "ä" comes back from the disk longer than it went in.
   unset TMPDIR
-  export WINEPREFIX=$1 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+  export WINEPREFIX=$1 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d" LC_ALL=C.UTF-8
   "$wine" wineboot --init >/dev/null 2>&1
   # Debian's Wine does not look for its own fonts (fonts-wine) where they
   # are; a Windows keeps them in its Fonts folder, "MS Sans Serif" among them.
