@@ -9,9 +9,10 @@
 //     left and right, as the screen shows them
 //   tip TEXT: the width of the ink in the checker's shown tooltip, and of
 //     TEXT drawn whole in the tooltip font
-//   stroke ID: the narrowest run of text pixels across a row of the control
-//     as the screen shows it: 1 where any stroke is one pixel wide, as in
-//     regular text; at least 2 for text drawn bold
+//   stroke ID: the commonest width of the runs of text pixels across the
+//     rows of the control as the screen shows it: 1 for regular text, at
+//     least 2 for text drawn bold, whatever a thin diagonal or a glyph of
+//     a label beneath it adds
 //   ink ID: the width and height of what is drawn on the control's
 //     background, as the screen shows it
 //   lines ID: the bands of rows with text on the control's background,
@@ -198,17 +199,19 @@ void print_stroke(HWND control) {
   painted(control);
   const OnScreen pixel(control);
   const COLORREF back = pixel(0, 0);
-  int narrowest = 0;
+  int count[64] = {};
   for (int y = 0; y < pixel.client.bottom; ++y)
     for (int x = 0, run = 0; x <= pixel.client.right; ++x) {
       if (x < pixel.client.right && pixel(x, y) != back) {
         ++run;
       } else if (run) {
-        narrowest = narrowest && narrowest < run ? narrowest : run;
+        ++count[run < 63 ? run : 63];
         run = 0;
       }
     }
-  std::printf("%d\n", narrowest);
+  int common = 0;
+  for (int width = 1; width < 64; ++width) common = count[width] > count[common] ? width : common;
+  std::printf("%d\n", common);
 }
 
 void print_utf8(const wchar_t* text) {
@@ -220,6 +223,9 @@ void print_utf8(const wchar_t* text) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Reads the screen in its own pixels, as the checker draws them: Wine 10
+  // scales all it tells a program unaware of the resolution.
+  SetProcessDPIAware();
   HWND window = checker();
   if (!window) {
     std::printf("no window\n");
