@@ -36,7 +36,7 @@ inline constexpr std::size_t kSearchPathBuffer = 160;
 // they read and look at `stop` before each one; the window's thread reads
 // the count and may set `stop`, after which the search soon finds nothing.
 struct SearchProgress final {
-  std::atomic<std::uint32_t> directories{0};
+  std::atomic<std::uint32_t> directories{0};  // lock-free on a 486 too
   std::atomic<bool> stop{false};
 };
 

@@ -62,7 +62,7 @@ class Walk final {
         try {
           for (std::size_t i; !stopped() && (i = next.fetch_add(1)) < level.size();) {
             read(level[i], reached, share);
-            if (progress_) progress_->directories.fetch_add(1);
+            if (progress_) progress_->directories.fetch_add(1, std::memory_order_relaxed);
           }
         } catch (...) {
           // A helper thread may not throw: the first failure waits for the
@@ -100,7 +100,7 @@ class Walk final {
   }
 
  private:
-  bool stopped() const { return progress_ && progress_->stop.load(); }
+  bool stopped() const { return progress_ && progress_->stop.load(std::memory_order_relaxed); }
 
   bool found_here(std::size_t n) const { return n < level_best_.size() && level_best_[n].has_value(); }
 
