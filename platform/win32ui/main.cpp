@@ -4,6 +4,7 @@
 
 #include "app/form1.h"
 #include "platform/win32/later_functions.h"
+#include "platform/win32/system_dlls.h"
 #include "platform/win32/win32_platform.h"
 #include "platform/win32ui/main_window.h"
 
@@ -14,6 +15,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   velorin::Win32Platform platform;
   velorin::Form1 form(platform);
   velorin::win32::MainWindow window(instance, form);
+  // Once the window has loaded the common controls by their full path:
+  // later loads by name leave out the program's folder.
+  velorin::win32::limit_dll_search();
   form.Form_Load();
   window.start();
   MSG msg;

@@ -7,6 +7,7 @@
 
 #include "app/routing.h"
 #include "platform/win32/later_functions.h"
+#include "platform/win32/system_dlls.h"
 #include "platform/win32ui/artwork.h"
 #include "platform/win32ui/convert.h"
 
@@ -72,15 +73,20 @@ HFONT window_font(Font f, int dpi) {
   return create_font("Microsoft Sans Serif", OUT_TT_ONLY_PRECIS, f, height);
 }
 
-// Common controls 4.70 on know the newer call; the first ones register
-// their classes with the older one.
+// From the system folder, never the program's. Common controls 4.70 on know
+// the newer call; the first ones register their classes with the older one.
+// Without them the window has no tooltips; its other controls are USER32's.
 void init_common_controls() {
+  const HMODULE comctl32 = load_system_library("comctl32.dll");
+  if (!comctl32) return;
   using Init = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
   if (const auto init = later<Init>("comctl32.dll", "InitCommonControlsEx")) {
     const INITCOMMONCONTROLSEX common = {sizeof common, ICC_WIN95_CLASSES};
     if (init(&common)) return;
   }
-  InitCommonControls();
+  if (const auto init = reinterpret_cast<void(WINAPI*)()>(
+          reinterpret_cast<void*>(GetProcAddress(comctl32, "InitCommonControls"))))
+    init();
 }
 
 }  // namespace
@@ -108,10 +114,13 @@ MainWindow::MainWindow(HINSTANCE instance, Form1& form) : instance_(instance), f
   apply_client_size();
   tooltip_ = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0, 0, 0, hwnd_,
                              nullptr, instance_, nullptr);
-  SendMessageA(tooltip_, TTM_SETMAXTIPWIDTH, 0, kTooltipWidth);
-  SetWindowLongPtrA(tooltip_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-  tooltip_native_proc_ =
-      reinterpret_cast<WNDPROC>(SetWindowLongPtrA(tooltip_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(tooltip_proc)));
+  // Without the common controls there is none, and what is sent to it goes nowhere.
+  if (tooltip_) {
+    SendMessageA(tooltip_, TTM_SETMAXTIPWIDTH, 0, kTooltipWidth);
+    SetWindowLongPtrA(tooltip_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    tooltip_native_proc_ =
+        reinterpret_cast<WNDPROC>(SetWindowLongPtrA(tooltip_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(tooltip_proc)));
+  }
   create_native_controls();
   form_.window().set_observer(this);
   form_.set_search_wait(this);

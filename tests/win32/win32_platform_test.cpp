@@ -10,6 +10,7 @@
 
 #include "app/form1.h"
 #include "platform/win32/later_functions.h"
+#include "platform/win32/system_dlls.h"
 #include "platform/win32/win32_platform.h"
 
 namespace velorin {
@@ -169,6 +170,36 @@ TEST(Win32Platform, TheApplicationFolderHoldsTheRunningProgram) {
   EXPECT_NE(folder.back(), '\\');
   EXPECT_NE(GetFileAttributesA((folder + "\\win32_tests.exe").c_str()), INVALID_FILE_ATTRIBUTES) << folder;
   EXPECT_EQ(platform.start_program(folder + "\\no such Start.exe", 1), 0);
+}
+
+// Once the program's DLL search leaves out its own folder, the shell still
+// opens a page and a folder, here through handlers that note what they got,
+// and a program still starts.
+TEST(Win32Platform, TheShellStillOpensWhatTheProgramAsksOnceItsDllSearchIsLimited) {
+  win32::limit_dll_search();
+  char system[MAX_PATH + 1] = {};
+  GetSystemDirectoryA(system, MAX_PATH);
+  const std::string reg = std::string(system) + "\\reg.exe";
+  const std::string noted = "Software\\Velorin-4 test";
+  for (const char* kind : {"http", "Folder"}) {
+    RegDeleteTreeA(HKEY_CLASSES_ROOT, (std::string(kind) + "\\shell\\open\\ddeexec").c_str());  // the command alone
+    const std::string handler = "\"" + reg + "\" add \"HKCU\\" + noted + "\\" + kind + "\" /ve /d \"%1\" /f";
+    RegSetValueA(HKEY_CLASSES_ROOT, (std::string(kind) + "\\shell\\open\\command").c_str(), REG_SZ, handler.c_str(),
+                 static_cast<DWORD>(handler.size()));
+  }
+  TempFolder temp;
+  Win32Platform platform;
+  const std::pair<const char*, std::string> opened[] = {{"http", "http://www.velorin-4.example/"}, {"Folder", temp.root}};
+  for (const auto& [kind, target] : opened) {
+    EXPECT_GT(platform.ShellExecuteA(0, "Open", target, SW_SHOWNORMAL), 32) << target;
+    char got[MAX_PATH + 1] = {};
+    for (int i = 0; i < 100 && !got[0]; ++i, Sleep(100)) {
+      LONG size = sizeof got - 1;
+      RegQueryValueA(HKEY_CURRENT_USER, (noted + "\\" + kind).c_str(), got, &size);
+    }
+    EXPECT_EQ(std::string(got), target);
+  }
+  EXPECT_NE(platform.start_program(reg, SW_HIDE), 0);
 }
 
 }  // namespace
