@@ -1,6 +1,7 @@
 #include "platform/win32/win32_directories.h"
 
 #include <algorithm>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -29,41 +30,72 @@ DWORD WINAPI run_reader(void* parameter) {
 Win32Directories::Win32Directories()
     : find_first_ex_(win32::later<decltype(&FindFirstFileExA)>("kernel32.dll", "FindFirstFileExA")) {}
 
-HANDLE Win32Directories::find_first(const std::string& pattern, WIN32_FIND_DATAA& found) const {
+HANDLE Win32Directories::find_first(const std::string& pattern, Level level, WIN32_FIND_DATAA& found,
+                                    bool& short_names) const {
+  short_names = true;
   if (!find_first_ex_) return FindFirstFileA(pattern.c_str(), &found);
-  HANDLE find = find_first_ex_(pattern.c_str(), kInfoBasic, &found, FindExSearchNameMatch, nullptr, kLargeFetch);
-  if (find == INVALID_HANDLE_VALUE && GetLastError() == ERROR_INVALID_PARAMETER)  // before Windows 7
-    find = find_first_ex_(pattern.c_str(), FindExInfoStandard, &found, FindExSearchNameMatch, nullptr, 0);
-  return find;
+  if (level == Level::Fast) {
+    const HANDLE find = find_first_ex_(pattern.c_str(), kInfoBasic, &found, FindExSearchNameMatch, nullptr, kLargeFetch);
+    if (find != INVALID_HANDLE_VALUE || GetLastError() != ERROR_INVALID_PARAMETER) {  // else before Windows 7
+      short_names = false;
+      return find;
+    }
+  }
+  return find_first_ex_(pattern.c_str(), FindExInfoStandard, &found, FindExSearchNameMatch, nullptr, 0);
 }
 
-// Reparse points below the root are never listed as directories, so a
-// directory reached from its parent is one. A link to a file is reported
-// as a file, so none is ever asked after. A drive without a medium answers
-// "not ready" at once: the program's error mode keeps the system from asking
-// for a disk.
-bool Win32Directories::list(const std::string& path, Reached, const Entry& entry) {
-  std::string pattern = path;
-  if (pattern.back() != '\\') pattern += '\\';
-  pattern += '*';
+bool Win32Directories::each_entry(const std::string& pattern, Level level, const Each& each) const {
   WIN32_FIND_DATAA found;
-  HANDLE find = find_first(pattern, found);
+  bool short_names = true;
+  HANDLE find = find_first(pattern, level, found, short_names);
   if (find == INVALID_HANDLE_VALUE) return false;
   // Closed on every way out, a throwing entry's too.
   struct Close {
     HANDLE find;
     ~Close() { FindClose(find); }
   } closing{find};
-  const LeadsToFile no_links = [](std::string_view) { return false; };
   do {
     const char* n = found.cFileName;
     if (n[0] == '.' && (n[1] == '\0' || (n[1] == '.' && n[2] == '\0'))) continue;
+    each(found, short_names);
+  } while (FindNextFileA(find, &found));
+  return true;
+}
+
+// Reparse points below the root are never listed as directories, so a
+// directory reached from its parent is one. A link to a file is reported
+// as a file, so none is ever asked after. A drive without a medium answers
+// "not ready" at once: the program's error mode keeps the system from asking
+// for a disk. Where a name has a character the code page lacks, the system
+// puts "?", which no real name holds, and a path made of it opens nothing:
+// such an entry goes by its short name, which the code page always spells.
+// The fast listing has none, so a folder that holds such names is asked
+// again for them. A volume without short names keeps such a folder unsearched.
+bool Win32Directories::list(const std::string& path, Reached, const Entry& entry) {
+  std::string pattern = path;
+  if (pattern.back() != '\\') pattern += '\\';
+  pattern += '*';
+  const LeadsToFile no_links = [](std::string_view) { return false; };
+  bool unspelled = false;
+  const auto report = [&](const WIN32_FIND_DATAA& found, bool short_names) {
+    const char* name = found.cFileName;
+    if (std::strchr(name, '?')) {
+      unspelled = unspelled || !short_names;
+      name = found.cAlternateFileName;
+      if (!name[0]) return;
+    }
     const DWORD attributes = found.dwFileAttributes;
     EntryKind kind = EntryKind::File;
     if (attributes & FILE_ATTRIBUTE_DIRECTORY)
       kind = (attributes & FILE_ATTRIBUTE_REPARSE_POINT) ? EntryKind::Other : EntryKind::Directory;
-    entry(n, kind, no_links);
-  } while (FindNextFileA(find, &found));
+    entry(name, kind, no_links);
+  };
+  if (!each_entry(pattern, Level::Fast, report)) return false;
+  if (unspelled) {
+    each_entry(pattern, Level::WithShortNames, [&](const WIN32_FIND_DATAA& found, bool short_names) {
+      if (std::strchr(found.cFileName, '?')) report(found, short_names);
+    });
+  }
   return true;
 }
 

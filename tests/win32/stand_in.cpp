@@ -1,6 +1,8 @@
-// Stands in for a comctl32.dll that a web page left in the Downloads folder:
-// whoever loads it leaves a file beside it, "loaded". It exports what the
-// program would ask of the real one, so that a file importing that still starts.
+// Stands in for a file that is not the system's: a comctl32.dll that a web
+// page left in the Downloads folder, or the copy of Velorin-4 the checker
+// starts. Whoever loads or starts it leaves a file beside it, "loaded" or
+// "started". As a DLL it exports what the program would ask of comctl32,
+// so that a file importing that still starts.
 
 #include <windows.h>
 
@@ -8,20 +10,23 @@
 
 namespace {
 
-void leave_mark(HMODULE self, const char* mark) {
-  char path[MAX_PATH + 1] = {};
-  GetModuleFileNameA(self, path, MAX_PATH);
-  std::string beside(path);
-  beside.replace(beside.rfind('\\') + 1, std::string::npos, mark);
-  CloseHandle(CreateFileA(beside.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+// Wide calls: the ANSI name of a folder the code page cannot spell opens nothing.
+void leave_mark(HMODULE self, const wchar_t* mark) {
+  wchar_t path[MAX_PATH + 1] = {};
+  GetModuleFileNameW(self, path, MAX_PATH);
+  std::wstring beside(path);
+  beside.replace(beside.rfind(L'\\') + 1, std::wstring::npos, mark);
+  CloseHandle(CreateFileW(beside.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
 }
 
 }  // namespace
 
 BOOL WINAPI DllMain(HINSTANCE self, DWORD reason, void*) {
-  if (reason == DLL_PROCESS_ATTACH) leave_mark(self, "loaded");
+  if (reason == DLL_PROCESS_ATTACH) leave_mark(self, L"loaded");
   return TRUE;
 }
+
+int main() { leave_mark(nullptr, L"started"); }
 
 extern "C" __declspec(dllexport) void WINAPI InitCommonControls() {}
 extern "C" __declspec(dllexport) BOOL WINAPI InitCommonControlsEx(const void*) { return TRUE; }
