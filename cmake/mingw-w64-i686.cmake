@@ -18,6 +18,8 @@ execute_process(COMMAND ${CMAKE_C_COMPILER} -print-file-name=include
 set(rt ${VELORIN_I486_RUNTIME})
 set(c_headers "-D__CRTDLL__ -nostdinc -isystem ${compiler_include} -isystem ${compiler_include}-fixed -isystem ${rt}/include")
 set(cxx_headers "-isystem ${rt}/include/c++ -isystem ${rt}/include/c++/${triple} -isystem ${rt}/include/c++/backward")
-set(CMAKE_C_FLAGS_INIT "-march=i486 ${c_headers}")
-set(CMAKE_CXX_FLAGS_INIT "-march=i486 ${cxx_headers} ${c_headers}")
+# The runtime's folder, under the home folder, reaches no file.
+set(rt_map "-ffile-prefix-map=${rt}=/velorin-runtime")
+set(CMAKE_C_FLAGS_INIT "-march=i486 ${rt_map} ${c_headers}")
+set(CMAKE_CXX_FLAGS_INIT "-march=i486 ${rt_map} ${cxx_headers} ${c_headers}")
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-B${rt}/ -L${rt}")

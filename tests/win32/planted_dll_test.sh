@@ -33,7 +33,8 @@ if is_32bit "$program"; then versions="win95 winxp win10"; else versions="winxp6
 failures=0
 for version in $versions; do
   $wine reg add 'HKCU\Software\Wine' /v Version /t REG_SZ /d "$version" /f >/dev/null 2>&1
-  if [[ $version == win95 ]]; then cp "$oldest" "$downloads/Systemtest-Velorin-4.exe"; else cp "$program" "$downloads/"; fi
+  if [[ $version == win95 ]]; then run=$oldest; else run=$program; fi
+  cp "$run" "$downloads/Systemtest-Velorin-4.exe"
   rm -f "$downloads/loaded"
   (cd "$downloads" && exec "$wine" Systemtest-Velorin-4.exe) >/dev/null 2>&1 &
   pid=$!

@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # A program file carries the checker's identity, icon and manifest, imports
 # no DLL that one beside it could stand in for, and ships without debug
-# information, which lies beside it. Where Wine cannot run VERSION_INFO, the checks that only
-# read the files still run, and the test ends as skipped if they pass.
+# information, which lies beside it; neither names a build folder. Where
+# Wine cannot run VERSION_INFO, the checks that only read the files still
+# run, and the test ends as skipped if they pass.
 # Usage: program_files_test.sh VERSION_INFO EXE...
 set -euo pipefail
 version_info=$1
 shift
 source "$(dirname "$0")/wine_prefix.sh"
+top=$(cd "$(dirname "$0")/../.." && pwd)
 prefix=$(mktemp -d)
 trap 'wine_end; rm -rf "$prefix"' EXIT
 runs=yes
@@ -46,6 +48,10 @@ for exe in "$@"; do
   sections=$(x86_64-w64-mingw32-objdump -h "$exe")
   [[ $sections != *.debug_* ]] || fail "$exe" "carries debug information"
   [[ $sections == *.gnu_debuglink* && -f ${exe%.exe}.debug ]] || fail "$exe" "no symbols beside it"
+  # The same bytes from any folder: neither names a folder of this machine's.
+  for file in "$exe" "${exe%.exe}.debug"; do
+    ! grep -aqF -e "$top" -e velorin-runtime- -e .cache/velorin-4 "$file" || fail "$file" "names a build folder"
+  done
   echo "checked $exe ($(x86_64-w64-mingw32-objdump -f "$exe" | awk '/file format/ {print $4}'))"
 done
 echo "$failures failed"
