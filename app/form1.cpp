@@ -114,7 +114,7 @@ Form1::Form1(Platform& platform)
 }
 
 void Form1::Click(const Control& control) {
-  if (searching_ && takes_input(control)) cancel_search();  // "Abbrechen"
+  if (searching() && takes_input(control)) cancel_search();  // "Abbrechen"
   dispatch(*this, kClick, control);
 }
 void Form1::GotFocus(const Control& control) { dispatch(*this, kGotFocus, control); }
@@ -122,14 +122,14 @@ void Form1::GotFocus(const Control& control) { dispatch(*this, kGotFocus, contro
 void Form1::MouseMove(const Control* control) {
   if (control) {
     dispatch(*this, kMouseMove, *control);
-  } else if (!unloaded_ && !searching_) {
+  } else if (!unloaded_ && !searching()) {
     Form_MouseMove();
   }
 }
 
 void Form1::Unload() {
   if (unloaded_) return;
-  if (searching_) {
+  if (searching()) {
     unload_after_search_ = true;
     cancel_search();
     return;

@@ -59,9 +59,9 @@ class Form1 final {
   // the calling thread. Meanwhile no handler starts: only "Abbrechen", Esc
   // and the close box are heard, and they cancel the search.
   void set_search_wait(SearchWait* wait) { search_wait_ = wait; }
-  bool searching() const { return searching_; }
+  bool searching() const { return window_.Busy(); }
   // Whether clicks and keys may reach this control now.
-  bool takes_input(const Control& control) const { return !searching_ || &control == &Command8; }
+  bool takes_input(const Control& control) const { return !searching() || &control == &Command8; }
   // The Esc key.
   void Escape();
 
@@ -165,7 +165,6 @@ class Form1 final {
   // after a cancel counts into its own.
   std::shared_ptr<SearchProgress> progress_ = std::make_shared<SearchProgress>();
   std::shared_ptr<SearchRun> run_;  // while the result boxes are filled
-  bool searching_ = false;
   bool unload_after_search_ = false;
   bool progress_shown_ = false;
   std::u16string help_under_note_;  // the help line a cancel's note covers

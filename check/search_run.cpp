@@ -12,7 +12,7 @@
 namespace velorin {
 namespace {
 
-// A fast search looks as it always did; a slow one says how far it got, no
+// A fast search shows no progress; a slow one says how far it got, no
 // oftener than the eye can follow.
 constexpr std::chrono::milliseconds kQuietStart{300};
 constexpr std::chrono::milliseconds kReportEvery{250};
@@ -37,10 +37,8 @@ void Form1::search_run(const std::function<void()>& handler) {
   progress_ = std::make_shared<SearchProgress>();
   progress_shown_ = false;
   search_start_ = std::chrono::steady_clock::now();
-  searching_ = true;
   window_.set_Busy(true);
   step(handler);
-  searching_ = false;
   window_.set_Busy(false);
   if (progress_->stop) {
     window_.restore(before);
@@ -98,7 +96,7 @@ std::int32_t Form1::search_tree(const std::string& root, const std::string& name
 }
 
 void Form1::Escape() {
-  if (searching_) cancel_search();
+  if (searching()) cancel_search();
 }
 
 }  // namespace velorin

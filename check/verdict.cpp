@@ -7,6 +7,37 @@
 #include "check/check_list.h"
 
 namespace velorin {
+namespace {
+
+// What a missing component does beyond its mark, sentence and download.
+enum class Missing {
+  Offered,  // nothing more
+  ActiveX,  // shows the controls' sheet, takes back the program download and the success button
+  Browser,  // takes back the success button
+};
+
+struct VerdictRow {
+  std::size_t check;  // in kCheckList
+  std::u16string_view found, missing;
+  std::u16string_view missing_text;  // put in the result box where missing; empty for none
+  Missing effect;
+};
+
+constexpr VerdictRow kVerdictRows[] = {
+    {3, u" Velorin-4 Programm wurde gefunden !", u" Velorin-4 Programm wurde nicht gefunden !", u"",
+     Missing::Offered},
+    {0, u" Das wichtige ActiveX -Steuerelement [comdlg32.ocx] wurde gefunden !",
+     u" ActiveX -Steuerelement [comdlg32.ocx] wurde nicht gefunden !", u"ActiveX -Steuerelement [comdlg32.ocx] !",
+     Missing::ActiveX},
+    {1, u" Das wichtige ActiveX -Steuerelement [mscomctl.ocx] wurde gefunden !",
+     u" ActiveX -Steuerelement [mscomctl.ocx] wurde nicht gefunden !", u"ActiveX -Steuerelement [mscomctl.ocx] !",
+     Missing::ActiveX},
+    {2, u" WebSpeech Logox4 ist installiert !", u" WebSpeech Logox4 ist nicht installiert !", u"", Missing::Offered},
+    {4, u" Internet-Explorer Browser ist installiert !", u" Internet-Explorer Browser ist nicht installiert !",
+     u"Ab Internet-Explorer 5.5 [Browser] !", Missing::Browser},
+};
+
+}  // namespace
 
 void Form1::Command3_Click() {
   hide_marks();
@@ -16,83 +47,28 @@ void Form1::Command3_Click() {
   Label20.set_Visible(false);
 
   const auto control = [&](std::string_view name) -> Control& { return window_.control(name); };
-  // The file name anywhere in the box, letter case and all.
-  const auto present = [&](const ComponentCheck& row) {
-    const std::u16string text = control(row.result_box).Text();
-    std::u16string copy = text;
-    return ZeichenErsetzen(copy, std::u16string(row.file), u".") != text;
-  };
-  const auto show = [&](std::string_view name) { control(name).set_Visible(true); };
-  const auto status = [&](const ComponentCheck& row, std::u16string sentence) {
-    control(row.status_label).set_Caption(std::move(sentence));
-  };
-  const ComponentCheck& comdlg32 = kCheckList[0];
-  const ComponentCheck& mscomctl = kCheckList[1];
-  const ComponentCheck& lgxiebar = kCheckList[2];
-  const ComponentCheck& velorin = kCheckList[3];
-  const ComponentCheck& iexplore = kCheckList[4];
-
-  if (!present(velorin)) {
-    show(velorin.download);
-    show(velorin.missing_mark);
-    status(velorin, u" Velorin-4 Programm wurde nicht gefunden !");
-  } else {
-    show(velorin.present_mark);
-    status(velorin, u" Velorin-4 Programm wurde gefunden !");
+  bool every_activex = true;
+  for (const VerdictRow& verdict : kVerdictRows) {
+    const ComponentCheck& row = kCheckList[verdict.check];
+    // The file name anywhere in the box, letter case and all.
+    Control& box = control(row.result_box);
+    std::u16string copy = box.Text();
+    const bool found = ZeichenErsetzen(copy, std::u16string(row.file), u".") != box.Text();
+    control(found ? row.present_mark : row.missing_mark).set_Visible(true);
+    control(row.status_label).set_Caption(std::u16string(found ? verdict.found : verdict.missing));
+    if (found) continue;
+    if (!row.download.empty()) control(row.download).set_Visible(true);
+    if (!verdict.missing_text.empty()) box.set_Text(std::u16string(verdict.missing_text));
+    if (verdict.effect != Missing::Offered) Command6.set_Visible(false);
+    if (verdict.effect == Missing::ActiveX) {
+      every_activex = false;
+      Label14.set_Visible(true);
+      Command4.set_Visible(false);
+      Picture3.set_Visible(true);
+      Label26.set_Visible(true);
+    }
   }
-
-  const bool has_comdlg32 = present(comdlg32);
-  if (!has_comdlg32) {
-    show(comdlg32.download);
-    Label14.set_Visible(true);
-    show(comdlg32.missing_mark);
-    Command6.set_Visible(false);
-    Text1.set_Text(u"ActiveX -Steuerelement [comdlg32.ocx] !");
-    Command4.set_Visible(false);
-    status(comdlg32, u" ActiveX -Steuerelement [comdlg32.ocx] wurde nicht gefunden !");
-    Picture3.set_Visible(true);
-    Label26.set_Visible(true);
-  } else {
-    show(comdlg32.present_mark);
-    status(comdlg32, u" Das wichtige ActiveX -Steuerelement [comdlg32.ocx] wurde gefunden !");
-  }
-
-  const bool has_mscomctl = present(mscomctl);
-  if (!has_mscomctl) {
-    Text2.set_Text(u"ActiveX -Steuerelement [mscomctl.ocx] !");
-    status(mscomctl, u" ActiveX -Steuerelement [mscomctl.ocx] wurde nicht gefunden !");
-    show(mscomctl.download);
-    Label14.set_Visible(true);
-    show(mscomctl.missing_mark);
-    Command6.set_Visible(false);
-    Command4.set_Visible(false);
-    Picture3.set_Visible(true);
-    Label26.set_Visible(true);
-  } else {
-    show(mscomctl.present_mark);
-    status(mscomctl, u" Das wichtige ActiveX -Steuerelement [mscomctl.ocx] wurde gefunden !");
-  }
-
-  if (has_comdlg32 && has_mscomctl) Label20.set_Visible(true);
-
-  if (!present(lgxiebar)) {
-    show(lgxiebar.download);
-    show(lgxiebar.missing_mark);
-    status(lgxiebar, u" WebSpeech Logox4 ist nicht installiert !");
-  } else {
-    status(lgxiebar, u" WebSpeech Logox4 ist installiert !");
-    show(lgxiebar.present_mark);
-  }
-
-  if (!present(iexplore)) {
-    Command6.set_Visible(false);
-    show(iexplore.missing_mark);
-    Text5.set_Text(u"Ab Internet-Explorer 5.5 [Browser] !");
-    status(iexplore, u" Internet-Explorer Browser ist nicht installiert !");
-  } else {
-    show(iexplore.present_mark);
-    status(iexplore, u" Internet-Explorer Browser ist installiert !");
-  }
+  if (every_activex) Label20.set_Visible(true);
 }
 
 }  // namespace velorin

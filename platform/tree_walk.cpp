@@ -50,9 +50,10 @@ class Walk final {
   std::vector<std::optional<std::string>> run(const std::string& root, unsigned threads) {
     if (root.empty()) return answers_;
     std::vector<std::string> level{root};
-    unsigned readers = threads;
+    // The readers a level may have: the cores' at first, the disk's once it shows.
+    unsigned readers = std::max(threads, 1u);
     for (Reached reached = Reached::AsRoot; !level.empty() && open_ > 0 && !stopped(); reached = Reached::FromParent) {
-      const unsigned workers = static_cast<unsigned>(std::min<std::size_t>(std::max(readers, 1u), level.size()));
+      const auto workers = static_cast<unsigned>(std::min<std::size_t>(readers, level.size()));
       std::vector<Share> shares(workers);
       for (Share& share : shares) share.best.resize(answers_.size());
       std::atomic<std::size_t> next{0};
@@ -76,23 +77,23 @@ class Walk final {
       if (failure) std::rethrow_exception(failure);
       if (readers < kDiskReaders && level.size() >= kTelling * workers &&
           (source_.now() - start) * workers / level.size() > kFromDisk)
-        readers = std::max(threads, kDiskReaders);
+        readers = kDiskReaders;
 
+      // The level's match for each name is the one whose path sorts first.
       std::vector<std::string> below;
+      std::vector<std::optional<std::string>> best(answers_.size());
       for (Share& share : shares) {
         for (std::size_t n = 0; n < answers_.size(); ++n)
-          if (share.best[n] && !answers_[n] && (!found_here(n) || *share.best[n] < *level_best_[n]))
-            level_best_[n] = std::move(share.best[n]);
+          if (share.best[n] && !answers_[n] && (!best[n] || *share.best[n] < *best[n])) best[n] = std::move(share.best[n]);
         below.insert(below.end(), std::make_move_iterator(share.below.begin()),
                      std::make_move_iterator(share.below.end()));
       }
       for (std::size_t n = 0; n < answers_.size(); ++n) {
-        if (found_here(n)) {
-          answers_[n] = std::move(level_best_[n]);
+        if (best[n]) {
+          answers_[n] = std::move(best[n]);
           --open_;
         }
       }
-      level_best_.assign(answers_.size(), std::nullopt);
       level = std::move(below);
     }
     if (stopped()) return std::vector<std::optional<std::string>>(answers_.size());
@@ -101,8 +102,6 @@ class Walk final {
 
  private:
   bool stopped() const { return progress_ && progress_->stop.load(std::memory_order_relaxed); }
-
-  bool found_here(std::size_t n) const { return n < level_best_.size() && level_best_[n].has_value(); }
 
   std::string fold(std::string_view name) const {
     if (!is_ascii(name)) return source_.fold(name);
@@ -153,7 +152,6 @@ class Walk final {
   SearchProgress* const progress_;
   std::vector<std::string> folded_;
   std::vector<std::optional<std::string>> answers_;
-  std::vector<std::optional<std::string>> level_best_ = std::vector<std::optional<std::string>>(answers_.size());
   std::size_t open_ = 0;
 };
 

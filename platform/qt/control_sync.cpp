@@ -96,7 +96,7 @@ void MainWindow::apply_colours(const Control& control, QWidget* w) {
   w->setAutoFillBackground(opaque && s.kind != Kind::TextBox);
 }
 
-void MainWindow::apply_height() { setFixedSize(pixels(form_spec().client_width), pixels(form_.window().client_height())); }
+void MainWindow::apply_client_size() { setFixedSize(pixels(form_spec().client_width), pixels(form_.window().client_height())); }
 
 void MainWindow::property_changed(const Control* control, Property property) {
   if (property == Property::Busy) {
@@ -105,7 +105,7 @@ void MainWindow::property_changed(const Control* control, Property property) {
     return;
   }
   if (!control) {
-    apply_height();
+    apply_client_size();
     return;
   }
   QWidget* w = widget(*control);

@@ -59,7 +59,7 @@ void MainWindow::wait(std::function<void()> search, const std::function<bool()>&
   try {
     std::thread(run, search).detach();
   } catch (const std::system_error&) {
-    run(search);  // no thread to be had: the window waits, as it once always did
+    run(search);  // no thread to be had: the window waits for the search
   }
   const auto ended = [&] {
     const std::lock_guard lock(ending->mutex);
@@ -83,15 +83,9 @@ void MainWindow::wait(std::function<void()> search, const std::function<bool()>&
 // event is not to go on.
 bool MainWindow::input_while_searching(QWidget* w, QEvent* event) {
   switch (event->type()) {
-    case QEvent::KeyPress: {
-      const auto* key = static_cast<QKeyEvent*>(event);
-      if (key->key() == Qt::Key_Escape) form_.Escape();
-      if (key->modifiers() == Qt::AltModifier && key->key() >= Qt::Key_A && key->key() <= Qt::Key_Z) {
-        Control* target = access_key_target(form_.window(), static_cast<char16_t>(u'A' + (key->key() - Qt::Key_A)));
-        if (target && form_.takes_input(*target)) static_cast<QAbstractButton*>(widget(*target))->click();
-      }
+    case QEvent::KeyPress:
+      if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) form_.Escape();
       return true;
-    }
     case QEvent::KeyRelease:
     case QEvent::Wheel:
     case QEvent::ContextMenu:
@@ -109,8 +103,9 @@ bool MainWindow::input_while_searching(QWidget* w, QEvent* event) {
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   auto* w = qobject_cast<QWidget*>(watched);
+  if (event->type() == QEvent::KeyPress && access_key(static_cast<QKeyEvent*>(event))) return true;
   if (form_.searching() && input_while_searching(w, event)) return true;
-  if (event->type() == QEvent::MouseMove && w) mouse_move(w, event);
+  if (event->type() == QEvent::MouseMove && w) on_mouse_move(w, event);
   const auto it = controls_.find(w);
   if (it == controls_.end()) return QWidget::eventFilter(watched, event);
   switch (event->type()) {
@@ -119,7 +114,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
       break;
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
-      if (!qobject_cast<QPushButton*>(w)) mouse_click(w, event);
+      if (!qobject_cast<QPushButton*>(w)) on_mouse_button(w, event);
       break;
     case QEvent::KeyPress:
       if (key_press(*it->second, static_cast<QKeyEvent*>(event))) return true;
@@ -130,15 +125,18 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   return QWidget::eventFilter(watched, event);
 }
 
-// Access keys and the arrows in an option group, by the core's rules; true
-// when the key was taken.
+// Alt and a letter clicks the button it is the access key of, where the
+// core takes input now. True when the key goes no further: it named a
+// button, or a search runs.
+bool MainWindow::access_key(const QKeyEvent* key) {
+  if (key->modifiers() != Qt::AltModifier || key->key() < Qt::Key_A || key->key() > Qt::Key_Z) return false;
+  Control* target = access_key_target(form_.window(), static_cast<char16_t>(u'A' + (key->key() - Qt::Key_A)));
+  if (target && form_.takes_input(*target)) static_cast<QAbstractButton*>(widget(*target))->click();
+  return target || form_.searching();
+}
+
+// The arrows in an option group, by the core's rules; true when the key was taken.
 bool MainWindow::key_press(Control& focused, const QKeyEvent* key) {
-  if (key->modifiers() == Qt::AltModifier && key->key() >= Qt::Key_A && key->key() <= Qt::Key_Z) {
-    Control* target = access_key_target(form_.window(), static_cast<char16_t>(u'A' + (key->key() - Qt::Key_A)));
-    if (!target) return false;
-    static_cast<QAbstractButton*>(widget(*target))->click();
-    return true;
-  }
   if (focused.spec().kind != Kind::OptionButton) return false;
   Direction direction;
   switch (key->key()) {
@@ -159,7 +157,7 @@ bool MainWindow::key_press(Control& focused, const QKeyEvent* key) {
   return true;
 }
 
-void MainWindow::mouse_click(QWidget* w, QEvent* event) {
+void MainWindow::on_mouse_button(QWidget* w, QEvent* event) {
   const auto* mouse = static_cast<QMouseEvent*>(event);
   if (mouse->button() != Qt::LeftButton) return;
   const QPoint at = w->mapTo(this, mouse->position().toPoint());
@@ -173,7 +171,7 @@ void MainWindow::mouse_click(QWidget* w, QEvent* event) {
 
 // Every movement inside the client area goes to the control the core places
 // under the pointer, or to the window itself.
-void MainWindow::mouse_move(QWidget* w, QEvent* event) {
+void MainWindow::on_mouse_move(QWidget* w, QEvent* event) {
   const auto* mouse = static_cast<QMouseEvent*>(event);
   const QPoint at = w->mapTo(this, mouse->position().toPoint());
   if (mouse->timestamp() == last_move_time_ && at == last_move_at_) return;

@@ -97,17 +97,8 @@ MainWindow::MainWindow(Form1& form) : form_(form) {
   QPalette p = palette();
   p.setColor(QPalette::Window, qcolor(form_spec().back));
   setPalette(p);
-  apply_height();
-
-  // Qt lays later siblings on top, so each container's controls are made
-  // bottom first; the frames come before what they hold.
-  Window& model = form_.window();
-  for (Container container : {Container::Form1, Container::Frame1, Container::Frame2}) {
-    for (Control* c : stacking_order(model, container) | std::views::reverse) {
-      Control* frame = model.container_of(*c);
-      create_native_control(*c, frame ? widgets_.at(frame) : this);
-    }
-  }
+  apply_client_size();
+  create_native_controls();
   setMouseTracking(true);
   installEventFilter(this);
   form_.window().set_observer(this);
@@ -117,6 +108,18 @@ MainWindow::MainWindow(Form1& form) : form_(form) {
 MainWindow::~MainWindow() {
   form_.window().set_observer(nullptr);
   form_.set_search_wait(nullptr);
+}
+
+// Qt lays later siblings on top, so each container's controls are made
+// bottom first; the frames come before what they hold.
+void MainWindow::create_native_controls() {
+  Window& model = form_.window();
+  for (Container container : {Container::Form1, Container::Frame1, Container::Frame2}) {
+    for (Control* c : stacking_order(model, container) | std::views::reverse) {
+      Control* frame = model.container_of(*c);
+      create_native_control(*c, frame ? widgets_.at(frame) : this);
+    }
+  }
 }
 
 QWidget* MainWindow::create_native_control(Control& control, QWidget* parent) {

@@ -32,19 +32,21 @@ class MainWindow final : public QWidget, private WindowObserver, private SearchW
 
  private:
   // main_window.cpp
+  void create_native_controls();
   QWidget* create_native_control(Control& control, QWidget* parent);
   // control_sync.cpp
   void property_changed(const Control* control, Property property) override;
   void unloaded() override;
   void apply_colours(const Control& control, QWidget* widget);
-  void apply_height();
+  void apply_client_size();
   // events.cpp
   void connect_events(Control& control, QWidget* widget);
   void wait(std::function<void()> search, const std::function<bool()>& tick) override;
   bool input_while_searching(QWidget* widget, QEvent* event);
+  bool access_key(const QKeyEvent* key);
   bool key_press(Control& focused, const QKeyEvent* key);
-  void mouse_click(QWidget* widget, QEvent* event);
-  void mouse_move(QWidget* widget, QEvent* event);
+  void on_mouse_button(QWidget* widget, QEvent* event);
+  void on_mouse_move(QWidget* widget, QEvent* event);
 
   Form1& form_;
   std::unordered_map<const Control*, QWidget*> widgets_;

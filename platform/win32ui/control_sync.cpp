@@ -36,16 +36,9 @@ void MainWindow::property_changed(const Control* control, Property property) {
     case Property::BackColor:
       redraw(*n);
       break;
-    case Property::ToolTipText: {
-      const std::string text = ansi(control->ToolTipText());
-      TTTOOLINFOA tool = {};
-      tool.cbSize = TTTOOLINFOA_V1_SIZE;
-      tool.hwnd = hwnd_;
-      tool.uId = reinterpret_cast<UINT_PTR>(n->hwnd);
-      tool.lpszText = const_cast<char*>(text.c_str());
-      SendMessageA(tooltip_, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
+    case Property::ToolTipText:
+      tool(TTM_UPDATETIPTEXTA, *n);
       break;
-    }
     case Property::Value:
       SendMessageA(n->hwnd, BM_SETCHECK, control->Value() ? BST_CHECKED : BST_UNCHECKED, 0);
       break;

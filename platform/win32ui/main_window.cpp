@@ -112,15 +112,7 @@ MainWindow::MainWindow(HINSTANCE instance, Form1& form) : instance_(instance), f
                           CW_USEDEFAULT, 0, 0, nullptr, nullptr, instance_, this);
   form_.hWnd = reinterpret_cast<WindowHandle>(hwnd_);
   apply_client_size();
-  tooltip_ = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0, 0, 0, hwnd_,
-                             nullptr, instance_, nullptr);
-  // Without the common controls there is none, and what is sent to it goes nowhere.
-  if (tooltip_) {
-    SendMessageA(tooltip_, TTM_SETMAXTIPWIDTH, 0, kTooltipWidth);
-    SetWindowLongPtrA(tooltip_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    tooltip_native_proc_ =
-        reinterpret_cast<WNDPROC>(SetWindowLongPtrA(tooltip_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(tooltip_proc)));
-  }
+  create_tooltip();
   create_native_controls();
   form_.window().set_observer(this);
   form_.set_search_wait(this);
@@ -159,21 +151,8 @@ HWND MainWindow::create_native_control(Control& control, HWND parent) {
                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(1000 + s.tab_index)), instance_, nullptr);
   SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font(s.font)), FALSE);
   if (s.kind == Kind::OptionButton) SendMessageA(child, BM_SETCHECK, control.Value() ? BST_CHECKED : BST_UNCHECKED, 0);
-  SetWindowLongPtrA(child, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-  const auto native_proc =
-      reinterpret_cast<WNDPROC>(SetWindowLongPtrA(child, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(child_proc)));
-  natives_[child] = Native{&control, child, native_proc};
-  hwnds_[&control] = child;
-
-  // The first layout of the record: every comctl32 with tooltips takes it.
-  const std::string tip = ansi(control.ToolTipText());
-  TTTOOLINFOA tool = {};
-  tool.cbSize = TTTOOLINFOA_V1_SIZE;
-  tool.uFlags = TTF_IDISHWND;
-  tool.hwnd = hwnd_;
-  tool.uId = reinterpret_cast<UINT_PTR>(child);
-  tool.lpszText = const_cast<char*>(tip.c_str());
-  SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+  connect_events(control, child);
+  tool(TTM_ADDTOOLA, natives_.at(child));
   return child;
 }
 

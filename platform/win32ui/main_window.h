@@ -52,22 +52,32 @@ class MainWindow final : private WindowObserver, private SearchWait {
   void unloaded() override;
   void show_pointer();
   // events.cpp
+  void connect_events(Control& control, HWND child);
   void wait(std::function<void()> search, const std::function<bool()>& tick) override;
   bool input_while_searching(const MSG& msg);
+  bool access_key(WPARAM key);
+  bool key_press(WPARAM key);
   static LRESULT CALLBACK window_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
   static LRESULT CALLBACK child_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
   LRESULT handle_message(UINT message, WPARAM wparam, LPARAM lparam);
   LRESULT handle_child_message(Native& native, UINT message, WPARAM wparam, LPARAM lparam);
   void on_command(HWND child, int notification);
+  HCURSOR pointer(Pointer own) const;
+  void on_mouse_move(POINT client);
+  void on_mouse_button(POINT client, bool down);
+  // painting.cpp
   LRESULT on_colour(HWND child, HDC dc);
   void on_draw_item(const DRAWITEMSTRUCT& item);
   void draw_caption(HDC dc, RECT r, const Control& control);
-  HCURSOR pointer(Pointer own) const;
   void paint_frame(const Native& native);
+  void erase_frame(const Native& native, HDC dc);
+  LRESULT frame_changed(const Native& native, UINT message, WPARAM wparam, LPARAM lparam);
+  // tooltips.cpp
+  void create_tooltip();
+  void tool(UINT message, const Native& native);
+  void relay_to_tooltip(HWND child, UINT message, WPARAM wparam, LPARAM lparam);
   static LRESULT CALLBACK tooltip_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
   int tooltip_width();
-  void on_mouse_move(POINT client);
-  void on_mouse_button(POINT client, bool down);
   Native* native(HWND hwnd);
   Native* native(const Control& control);
   POINT client_point(HWND from, LPARAM lparam) const;
