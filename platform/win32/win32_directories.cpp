@@ -44,6 +44,7 @@ HANDLE Win32Directories::find_first(const std::string& pattern, Level level, WIN
   return find_first_ex_(pattern.c_str(), FindExInfoStandard, &found, FindExSearchNameMatch, nullptr, 0);
 }
 
+template <class Each>
 bool Win32Directories::each_entry(const std::string& pattern, Level level, const Each& each) const {
   WIN32_FIND_DATAA found;
   bool short_names = true;

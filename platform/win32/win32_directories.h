@@ -23,9 +23,10 @@ class Win32Directories final : public DirectorySource {
  private:
   // The fast listing (Windows 7 on) leaves the short names out.
   enum class Level { Fast, WithShortNames };
-  using Each = std::function<void(const WIN32_FIND_DATAA& found, bool short_names)>;
   HANDLE find_first(const std::string& pattern, Level level, WIN32_FIND_DATAA& found, bool& short_names) const;
-  // Every entry but "." and ".."; false where the folder cannot be listed.
+  // each(found, short_names) for every entry but "." and ".."; false where
+  // the folder cannot be listed. A template, so that no listing allocates.
+  template <class Each>
   bool each_entry(const std::string& pattern, Level level, const Each& each) const;
   decltype(&FindFirstFileExA) find_first_ex_;  // Windows NT 4.0 on
 };
